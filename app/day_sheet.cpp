@@ -1,0 +1,126 @@
+#include "app/day_sheet.h"
+
+#include "calendar/feasts.h"
+#include "calendar/saints.h"
+#include "events/day_lists.h"
+#include "place/place_file.h"
+#include "place/place_table.h"
+#include "runtime/dates.h"
+#include "runtime/failure.h"
+#include "runtime/numbers.h"
+#include "runtime/text.h"
+#include "runtime/text_file.h"
+#include "sky/moon.h"
+#include "sky/sun.h"
+
+namespace giornaro::app {
+namespace {
+
+struct Today {
+  int day;      // 1..31
+  int month;    // 1..12
+  int year;     // 1..9999
+  int weekday;  // 1 = Sunday .. 7 = Saturday
+};
+
+Today split_date(std::chrono::year_month_day date) {
+  return Today{static_cast<int>(static_cast<unsigned>(date.day())),
+               static_cast<int>(static_cast<unsigned>(date.month())), static_cast<int>(date.year()),
+               rt::weekday_sunday_first(date)};
+}
+
+std::string two_digits(int value) {
+  return (value < 10 ? "0" : "") + rt::number_text(value);
+}
+
+// Steps 5 to 21 of the start-up sequence, on the sheet as it stands.
+void compute_from_place(DaySheet& sheet, const Today& t, sky::MoonState& moon) {
+  // Step 7: resolve the saved name (the restart arrives with the row set).
+  // Step 8: the place list, sorted, with its stripes.
+  sheet.luogo2 = place::place_list_rows();
+
+  sheet.giorno = rt::number_text(t.day);
+  sheet.meseT = std::string(calendar::month_name(t.month));
+  sheet.settimana = std::string(calendar::weekday_name(t.weekday));
+
+  const calendar::SaintTable santi = calendar::ferialday(t.month, t.year);
+  sheet.santo = santi.at(static_cast<std::size_t>(t.day));
+  const calendar::EasterDays easter = calendar::feste(t.year);
+  sheet.santo = calendar::Vfeste(sheet.santo, t.day, t.month, t.year, easter);
+
+  if (sheet.place_index < 0 || sheet.place_index >= place::kPlaceCount) {
+    throw Failure("Il luogo salvato in luogo.txt non è tra le città conosciute.");
+  }
+  const place::Place& here = place::places()[static_cast<std::size_t>(sheet.place_index)];
+  sheet.zona = std::string(here.name);
+
+  const sky::SunTimes sun = sky::Sun(t.day, t.month, t.year, here.code);
+  sheet.sorge = sun.sorge;
+  sheet.tramonta = sun.tramonta;
+
+  sky::flunari(t.month, t.year, 3, t.day, t.month, moon);
+  sheet.statoT = moon.stato;
+  sheet.eta = moon.eta;
+  sheet.LunaIMG = moon.picture;
+  sky::flunari(12, t.year - 1, 99, t.day, t.month, moon);
+  sheet.statoT = moon.stato;
+  sheet.eta = moon.eta;
+  sheet.LunaIMG = moon.picture;
+
+  // "Luna Blu": no illuminated part left, past this month's full moon, and no phase day.
+  const std::string percent = rt::left(rt::number_text(moon.percentage), 5) + "%";
+  if (percent == "0%" && t.day > moon.Lunapiena &&
+      (sheet.statoT == "Crescente" || sheet.statoT == "Calante")) {
+    sheet.statoT = "Luna Blu";
+  }
+
+  sheet.CANNO = two_digits(t.day) + "/" + two_digits(t.month);
+
+  events::DayLists lists;
+  try {
+    events::ApriDB(sheet.CANNO, sheet.today, sheet.folder, lists);
+  } catch (...) {
+    sheet.List1 = std::move(lists.List1);
+    sheet.List2 = std::move(lists.List2);
+    throw;
+  }
+  sheet.List1 = std::move(lists.List1);
+  sheet.List2 = std::move(lists.List2);
+}
+
+}  // namespace
+
+DaySheet compute_day_sheet(std::chrono::year_month_day today, const std::filesystem::path& folder) {
+  DaySheet sheet;
+  sheet.today = today;
+  sheet.folder = folder;
+  const Today t = split_date(today);
+
+  // Step 1: the archive must exist; an unwritable folder only costs the archive.
+  try {
+    rt::ensure_file_exists(rt::join_path(folder, kArchiveFileName));
+  } catch (const Failure& failure) {
+    sheet.errors.emplace_back(failure.what());
+  }
+
+  sky::MoonState moon;
+  try {
+    sheet.place_file = rt::join_path(folder, place::kPlaceFileName);
+    const std::string saved = place::read_saved_place(sheet.place_file);
+    sheet.place_index = place::find_place(saved).value_or(999);
+    compute_from_place(sheet, t, moon);
+  } catch (const std::exception&) {
+    // Restart once for ROMA, with the lists started afresh.
+    sheet.place_index = place::kDefaultPlace;
+    sheet.List1.clear();
+    sheet.List2.clear();
+    try {
+      compute_from_place(sheet, t, moon);
+    } catch (const std::exception& failure) {
+      sheet.errors.emplace_back(failure.what());
+    }
+  }
+  return sheet;
+}
+
+}  // namespace giornaro::app

@@ -1,0 +1,60 @@
+// The day sheet: everything the main window shows for one date, computed in
+// one pass at start-up.
+//
+// compute_day_sheet() runs the start-up sequence: it makes sure the archive
+// NewData.txt exists, reads the saved place from luogo.txt, then fills the
+// sheet in a fixed order: day, month and weekday names, the saint of the day
+// (calendar/saints) and the day's feast (calendar/feasts), the place and its
+// sunrise and sunset (place/, sky/sun), the moon's state, age and picture in
+// two calls that share a MoonState (sky/moon), the date key, and the facts and
+// births of the day (events/, which merges archive/). Any failure after the
+// archive step restarts the sequence once for ROMA; a failure of that restart
+// is recorded in `errors` and the sheet keeps what was computed. Front ends
+// (the Qt windows, the JSON and text output) only show a DaySheet.
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runtime/list_rows.h"
+
+namespace giornaro::app {
+
+struct DaySheet {
+  // Captions of the main window's labels, named after the controls.
+  std::string giorno;
+  std::string meseT;
+  std::string settimana;
+  std::string santo;
+  std::string zona;
+  std::string sorge;
+  std::string tramonta;
+  std::string statoT;
+  std::string eta;             // the control "età"
+  std::optional<int> LunaIMG;  // moon picture 101..120, none before the moon is computed
+  std::string CANNO;           // date key DD/MM
+
+  ListRows luogo2;  // the place list of the place panel
+  ListRows List1;   // facts of the day
+  ListRows List2;   // births of the day
+
+  // Failure messages of this start, in Italian; empty when none.
+  std::vector<std::string> errors;
+
+  // What later changes of the sheet need.
+  std::chrono::year_month_day today{};
+  std::filesystem::path folder;
+  std::filesystem::path place_file;  // luogo.txt
+  int place_index = 999;             // row of the place table; 999 while unresolved
+};
+
+inline constexpr std::string_view kArchiveFileName = "NewData.txt";
+
+// The sheet for `today`, reading and writing files in `folder` (the program's
+// current folder).
+DaySheet compute_day_sheet(std::chrono::year_month_day today, const std::filesystem::path& folder);
+
+}  // namespace giornaro::app

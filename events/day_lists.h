@@ -1,0 +1,25 @@
+// The facts and births of the day: read from the event store lune.dat, merged
+// with the personal archive, sorted, wrapped and marked.
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <string_view>
+
+#include "runtime/list_rows.h"
+
+namespace giornaro::events {
+
+struct DayLists {
+  ListRows List1;  // facts of the day
+  ListRows List2;  // births of the day
+};
+
+// Appends the day's facts (with the archive's entries) to lists.List1 and its
+// births to lists.List2, for the date key `GGDD` (DD/MM). The store and the
+// archive are read from `folder`. Throws giornaro::Failure naming the file;
+// what was appended before the failure stays in `lists`.
+void ApriDB(std::string_view GGDD, std::chrono::year_month_day today,
+            const std::filesystem::path& folder, DayLists& lists);
+
+}  // namespace giornaro::events

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs every Debian package needed to build, run and test GIORNARO.
+# Safe to run again: packages already present are skipped.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config clang-format
+  qt6-base-dev libgl-dev
+  libsqlcipher-dev sqlcipher
+  nlohmann-json3-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  faketime ncal
+  xvfb xauth imagemagick fonts-liberation
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ "${#missing[@]}" -eq 0 ]; then
+  exit 0
+fi
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+echo "Installing: ${missing[*]}"
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
