@@ -29,4 +29,3 @@ BENCHMARK(BM_CalendarPart);
 
 }  // namespace
 
-BENCHMARK_MAIN();
