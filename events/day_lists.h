@@ -16,9 +16,12 @@ struct DayLists {
 };
 
 // Appends the day's facts (with the archive's entries) to lists.List1 and its
-// births to lists.List2, for the date key `GGDD` (DD/MM). The store and the
-// archive are read from `folder`. Throws giornaro::Failure naming the file;
-// what was appended before the failure stays in `lists`.
+// births to lists.List2, for the date key `GGDD` (DD/MM). The store lune.dat
+// and the archive NewData.txt are read from `folder`. In order: the facts pass
+// over the store, the archive merge, the births pass (List2), then the facts
+// are sorted and rendered (List1). Throws giornaro::Failure naming the file;
+// what was appended before the failure stays in `lists` (a failure before the
+// end leaves List1 as it was).
 void ApriDB(std::string_view GGDD, std::chrono::year_month_day today,
             const std::filesystem::path& folder, DayLists& lists);
 

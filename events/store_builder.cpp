@@ -1,0 +1,249 @@
+#include "events/store_builder.h"
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <span>
+#include <sstream>
+
+#include "runtime/dates.h"
+#include "runtime/failure.h"
+#include "runtime/numbers.h"
+#include "runtime/text.h"
+
+namespace giornaro::events {
+namespace {
+
+std::span<const std::string_view> fields_of(std::string_view table) {
+  if (table == kFactsTable) return kFactsFields;
+  if (table == kBirthsTable) return kBirthsFields;
+  throw Failure("Tabella sconosciuta: " + std::string(table) + " (sono ammesse OGGI e NATI).");
+}
+
+std::vector<std::string_view> split_tabs(std::string_view line) {
+  std::vector<std::string_view> fields;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t tab = line.find('\t', start);
+    if (tab == std::string_view::npos) break;
+    fields.push_back(line.substr(start, tab - start));
+    start = tab + 1;
+  }
+  fields.push_back(line.substr(start));
+  return fields;
+}
+
+// The lines of the text: LF ends a line, a CR before it is dropped, and a last
+// line without LF still counts.
+std::vector<std::string_view> split_lf(std::string_view content) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < content.size()) {
+    std::size_t end = content.find('\n', start);
+    const std::size_t next = end == std::string_view::npos ? content.size() : end + 1;
+    if (end == std::string_view::npos) end = content.size();
+    std::string_view line = content.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    start = next;
+  }
+  return lines;
+}
+
+bool valid_utf8(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    std::size_t extra = 0;
+    char32_t value = 0;
+    if (c < 0x80) {
+      ++i;
+      continue;
+    } else if ((c & 0xE0) == 0xC0) {
+      extra = 1;
+      value = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+      extra = 2;
+      value = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+      extra = 3;
+      value = c & 0x07;
+    } else {
+      return false;
+    }
+    if (i + extra >= text.size()) return false;
+    for (std::size_t k = 1; k <= extra; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      value = (value << 6) | (next & 0x3F);
+    }
+    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    if (value < kSmallest[extra] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+      return false;
+    }
+    i += extra + 1;
+  }
+  return true;
+}
+
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// "" when `data` is an existing date GG/MM/AAAA, otherwise the reason.
+std::string date_problem(std::string_view data) {
+  const bool form = data.size() >= 7 && data.size() <= 10 && is_digit(data[0]) &&
+                    is_digit(data[1]) && data[2] == '/' && is_digit(data[3]) && is_digit(data[4]) &&
+                    data[5] == '/' && std::all_of(data.begin() + 6, data.end(), is_digit);
+  if (!form) return "la data \"" + std::string(data) + "\" non è nella forma GG/MM/AAAA";
+  if (!rt::parse_date_dmy(data)) return "la data \"" + std::string(data) + "\" non esiste";
+  return {};
+}
+
+std::string at_line(std::string_view file, std::size_t line) {
+  return std::string(file) + ", riga " + std::to_string(line) + ": ";
+}
+
+std::string read_file(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw Failure("Impossibile aprire " + path.string() + ".");
+  std::ostringstream content;
+  content << in.rdbuf();
+  if (in.bad()) throw Failure("Impossibile leggere " + path.string() + ".");
+  return content.str();
+}
+
+}  // namespace
+
+TsvCheck check_tsv(std::string_view content, std::string_view table, std::string_view file) {
+  const std::span<const std::string_view> expected = fields_of(table);
+  TsvCheck check;
+  check.table.name = std::string(table);
+  auto refuse = [&](std::size_t line, const std::string& reason) {
+    check.errors.push_back(at_line(file, line) + reason + ".");
+  };
+
+  if (content.starts_with("\xEF\xBB\xBF")) content.remove_prefix(3);
+  const std::vector<std::string_view> lines = split_lf(content);
+  if (lines.empty()) {
+    refuse(1, "manca la riga di intestazione con i nomi delle colonne");
+    return check;
+  }
+
+  // Header: every expected column once, nothing else.
+  std::map<std::string_view, std::size_t> column;
+  for (const std::string_view name : split_tabs(lines[0])) {
+    check.table.columns.emplace_back(name);
+    if (std::find(expected.begin(), expected.end(), name) == expected.end()) {
+      refuse(1, "colonna sconosciuta \"" + std::string(name) + "\"");
+    } else if (!column.emplace(name, check.table.columns.size() - 1).second) {
+      refuse(1, "la colonna " + std::string(name) + " compare due volte");
+    }
+  }
+  for (const std::string_view name : expected) {
+    if (!column.contains(name)) refuse(1, "manca la colonna " + std::string(name));
+  }
+  if (!check.errors.empty()) return check;
+
+  const std::size_t width = check.table.columns.size();
+  const bool facts = table == kFactsTable;
+  std::map<std::string, double> last_year_of_day;  // facts: year of the last head of each day
+  std::string previous_data;
+  bool previous_ok = false;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const std::size_t number = i + 1;
+    const std::vector<std::string_view> fields = split_tabs(lines[i]);
+    if (fields.size() != width) {
+      refuse(number, std::to_string(fields.size()) + " campi invece di " + std::to_string(width));
+      previous_ok = false;
+      continue;
+    }
+    if (!valid_utf8(lines[i])) {
+      refuse(number, "il testo non è UTF-8 valido");
+      previous_ok = false;
+      continue;
+    }
+    auto field = [&](std::string_view name) { return fields[column.at(name)]; };
+    const std::size_t errors_before = check.errors.size();
+    const std::string_view data = field("Data");
+    if (const std::string problem = date_problem(data); !problem.empty()) refuse(number, problem);
+    const std::string_view text_field = facts ? "dato" : "noto";
+    if (field(text_field).empty())
+      refuse(number, "il campo " + std::string(text_field) + " è vuoto");
+    const bool ok = check.errors.size() == errors_before;
+
+    if (ok && facts) {
+      const std::string_view dato = field("dato");
+      if (dato.front() == '*') {
+        if (!previous_ok || previous_data != data) {
+          check.warnings.push_back(at_line(file, number) +
+                                   "la continuazione \"*\" non segue un fatto del " +
+                                   std::string(data) + ".");
+        }
+      } else {
+        const std::string day(data.substr(0, 5));
+        const double year = rt::val(data.substr(6));
+        const auto last = last_year_of_day.find(day);
+        if (last != last_year_of_day.end() && year < last->second) {
+          check.warnings.push_back(at_line(file, number) + "i fatti del " + day +
+                                   " non sono in ordine di anno crescente (" +
+                                   std::string(data.substr(6)) + " dopo " +
+                                   rt::number_text(last->second) + ").");
+        }
+        last_year_of_day[day] = year;
+      }
+    }
+    previous_ok = ok;
+    previous_data = std::string(data);
+    check.table.rows.emplace_back(fields.begin(), fields.end());
+  }
+  return check;
+}
+
+BuildReport build_store(const std::filesystem::path& facts_tsv,
+                        const std::filesystem::path& births_tsv,
+                        const std::filesystem::path& store) {
+  BuildReport report;
+  std::vector<StoreTable> tables;
+  const std::pair<const std::filesystem::path*, std::string_view> inputs[] = {
+      {&facts_tsv, kFactsTable}, {&births_tsv, kBirthsTable}};
+  for (const auto& [path, table] : inputs) {
+    try {
+      TsvCheck check = check_tsv(read_file(*path), table, path->filename().string());
+      report.errors.insert(report.errors.end(), check.errors.begin(), check.errors.end());
+      report.warnings.insert(report.warnings.end(), check.warnings.begin(), check.warnings.end());
+      tables.push_back(std::move(check.table));
+    } catch (const Failure& failure) {
+      report.errors.emplace_back(failure.what());
+    }
+  }
+  if (!report.errors.empty()) return report;
+  try {
+    write_store(store, tables);
+    report.built = true;
+  } catch (const Failure& failure) {
+    report.errors.emplace_back(failure.what());
+  }
+  return report;
+}
+
+std::string table_to_tsv(const StoreTable& table) {
+  std::string out;
+  auto add_line = [&](const std::vector<std::string>& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      if (i) out.push_back('\t');
+      out += values[i];
+    }
+    out.push_back('\n');
+  };
+  add_line(table.columns);
+  for (const auto& row : table.rows) add_line(row);
+  return out;
+}
+
+std::string dump_table(const std::filesystem::path& store, std::string_view table) {
+  fields_of(table);
+  return table_to_tsv(read_table(store, table));
+}
+
+}  // namespace giornaro::events
