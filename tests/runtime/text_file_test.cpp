@@ -1,47 +1,18 @@
 #include "runtime/text_file.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-
-#include <fstream>
-#include <sstream>
 
 #include "runtime/failure.h"
+#include "tests/runtime/temp_folder.h"
 
 namespace giornaro::rt {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "giornaro-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp");
-    path_ = pattern;
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
-std::string file_bytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void put_bytes(const fs::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using test_support::file_bytes;
+using test_support::put_bytes;
+using test_support::TempFolder;
 
 TEST(CodePage, RoundTripByteForByte) {
   struct Case {
