@@ -62,6 +62,27 @@ TEST(Feste, GregorianEasterMatchesNcalForEveryYear1583To2500) {
   }
 }
 
+// The anonymous Gregorian algorithm (Meeus, Astronomical Algorithms, ch. 8),
+// in integer arithmetic: the March-date of Easter.
+int anonymous_gregorian_easter(int y) {
+  const int a = y % 19, b = y / 100, c = y % 100, d = b / 4, e = b % 4;
+  const int f = (b + 8) / 25, g = (b - f + 1) / 3;
+  const int h = (19 * a + b - d - g + 15) % 30;
+  const int i = c / 4, k = c % 4;
+  const int l = (32 + 2 * e + 2 * i - h - k) % 7;
+  const int m = (a + 11 * h + 22 * l) / 451;
+  const int month = (h + l - 7 * m + 114) / 31;
+  const int day = (h + l - 7 * m + 114) % 31 + 1;
+  return march_date_of(month, day);
+}
+
+TEST(Feste, GregorianEasterMatchesTheAnonymousAlgorithmForEveryYear) {
+  for (int y = 1; y <= 9999; ++y) {
+    SCOPED_TRACE(y);
+    ASSERT_EQ(feste(y).PasquaG, anonymous_gregorian_easter(y));
+  }
+}
+
 TEST(Feste, JulianEasterMatchesNcalOrthodoxEaster326To2500) {
   const auto table = read_easter_table("easter_orthodox.txt");
   ASSERT_EQ(table.size(), 2500u - 326u + 1u);
@@ -224,6 +245,7 @@ TEST(Vfeste, DaysOfTheSheet) {
       {1583, 2, 22, "S.Margherita - (Martedì Grasso)", "Shrove Tuesday every year"},
       {1899, 4, 2, "S.Francesco di Paola", "no Easter in 1899"},
       {1000, 3, 31, "Pasqua", "Julian Easter in March"},
+      {1000, 2, 11, "N.S.Lourdes - (Martedì Grasso)", "from the Gregorian Easter before 1583"},
       {325, 4, 18, "S.Galdino", "Julian Easter counts from 326"},
       {1943, 4, 25, "Pasqua", "Liberazione only from 1946"},
       {1935, 4, 21, "Natali Roma", "beats Easter"},
