@@ -68,6 +68,14 @@ constexpr std::array<MovableFeast, 12> kMovableFeasts{{
 }};
 // clang-format on
 
+constexpr bool movable_feasts_in_enum_order() {
+  for (std::size_t i = 0; i < kMovableFeasts.size(); ++i) {
+    if (kMovableFeasts[i].feast != static_cast<Movable>(i)) return false;
+  }
+  return true;
+}
+static_assert(movable_feasts_in_enum_order(), "kMovableFeasts is indexed by Movable");
+
 const MovableFeast& movable_feast(Movable feast) {
   return kMovableFeasts[static_cast<std::size_t>(feast)];
 }
@@ -256,7 +264,8 @@ EasterDays feste(int anno) {
     const double d =
         vb_mod(19 * a + 15 + k - Math_floor(k / 4) - Math_floor((8 * k + 13) / 25), 30);  // [0, 29]
     const double f = Math_floor(d / 28);                                                  // [0, 1]
-    const double I = d - f * (1 - f * Math_floor(29 / (d + 1)) * Math_floor((21 - a) / 11));
+    const double I =
+        d - f * (1 - f * Math_floor(29 / (d + 1)) * Math_floor((21 - a) / 11));         // [0, 28]
     const double J = vb_mod(y + Math_floor(y / 4) + I + 2 - k + Math_floor(k / 4), 7);  // [0, 6]
     out.PasquaG = static_cast<int>(I - J + 28);  // March-date
     out.GiornoPasquaG = day_of_march_date(out.PasquaG);
