@@ -25,11 +25,15 @@ struct EasterDays {
   int GiornoCuore = 0;          // Easter + 68
 };
 
+// Easter of `anno` in both reckonings, by the classical computus steps (any
+// year from 1 on; the Gregorian values are proleptic before 1583), and the
+// days of the feasts that hang on the Gregorian Easter.
 EasterDays feste(int anno);
 
 // The caption of `santo` after the feast list is applied to the day
 // (day/month/year) whose saint caption is `santo`: a matching feast replaces
-// it, Palm Sunday and Shrove Tuesday marks are appended.
+// it, Palm Sunday and Shrove Tuesday marks are appended. Each feast applies
+// only in the years it was kept; `easter` is feste(year).
 std::string Vfeste(std::string santo, int day, int month, int year, const EasterDays& easter);
 
 }  // namespace giornaro::calendar

@@ -90,6 +90,15 @@ std::string cp1252_to_utf8(std::string_view bytes) {
 std::string utf8_to_cp1252(std::string_view text) {
   static thread_local Iconv cd = open_iconv("WINDOWS-1252", "UTF-8");
   return convert(*cd, text, [](std::string& out, std::string_view rest) -> std::size_t {
+    // The control characters that stand for the five undefined bytes go back
+    // to those bytes, so a file read and rewritten keeps them.
+    if (rest.size() >= 2 && static_cast<unsigned char>(rest[0]) == 0xC2) {
+      const auto byte = static_cast<unsigned char>(rest[1]);
+      if (byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D) {
+        out.push_back(static_cast<char>(byte));
+        return 2;
+      }
+    }
     out.push_back('?');
     // Skip one whole UTF-8 character (or one stray byte).
     std::size_t skip = 1;

@@ -14,7 +14,8 @@ namespace giornaro::rt {
 // the same value, as the system does.
 std::string cp1252_to_utf8(std::string_view bytes);
 
-// UTF-8 to code-page bytes. A character the code page cannot hold becomes "?".
+// UTF-8 to code-page bytes. A character the code page cannot hold becomes "?";
+// the five control characters above go back to their bytes.
 std::string utf8_to_cp1252(std::string_view text);
 
 // Splits file content into lines: CR LF, a lone CR or a lone LF end a line;

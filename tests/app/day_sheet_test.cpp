@@ -1,0 +1,121 @@
+#include "app/day_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "tests/runtime/temp_folder.h"
+
+namespace giornaro::app {
+namespace {
+
+using namespace std::chrono;
+using test_support::file_bytes;
+using test_support::put_bytes;
+using test_support::TempFolder;
+
+constexpr year_month_day kEaster2025 = 2025y / April / 20;
+
+TEST(DaySheet, NoPlaceFileGivesRomaAndCreatesOnlyTheArchive) {
+  TempFolder folder;
+  const DaySheet sheet = compute_day_sheet(kEaster2025, folder.path());
+  EXPECT_EQ(sheet.zona, "ROMA");
+  EXPECT_EQ(sheet.place_index, 68);
+  EXPECT_EQ(sheet.luogo2.size(), 108u);
+  EXPECT_FALSE(std::filesystem::exists(folder / "luogo.txt"));
+  ASSERT_TRUE(std::filesystem::exists(folder / "NewData.txt"));
+  EXPECT_EQ(file_bytes(folder / "NewData.txt"), "");
+  EXPECT_EQ(sheet.place_file, folder / "luogo.txt");
+}
+
+TEST(DaySheet, SavedPlace) {
+  struct Case {
+    const char* file_bytes;
+    const char* zona;
+    int index;
+    const char* why;
+  } cases[] = {
+      {"MILANO\r\n", "MILANO", 15, "a row of the table"},
+      {"MILANO", "MILANO", 15, "no line end"},
+      {"FORLI'\r\n", "FORLI'", 40, "its own row"},
+      {"FORL\xCC\r\n", "FORLÌ", 39, "code-page letter"},
+      {"milano\r\n", "ROMA", 68, "lower case is no row"},
+      {"\r\n", "ROMA", 68, "empty line"},
+      {"", "ROMA", 68, "empty file"},
+      {"TOKYO\r\n", "ROMA", 68, "unknown town"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    TempFolder folder;
+    put_bytes(folder / "luogo.txt", c.file_bytes);
+    const DaySheet sheet = compute_day_sheet(kEaster2025, folder.path());
+    EXPECT_EQ(sheet.zona, c.zona);
+    EXPECT_EQ(sheet.place_index, c.index);
+    EXPECT_EQ(sheet.luogo2.size(), 108u) << "the list is filled once";
+    // Start-up never rewrites the place file.
+    EXPECT_EQ(file_bytes(folder / "luogo.txt"), c.file_bytes);
+    EXPECT_EQ(sheet.santo, "Pasqua");
+  }
+}
+
+TEST(DaySheet, ExistingArchiveIsLeftAlone) {
+  TempFolder folder;
+  put_bytes(folder / "NewData.txt", "05/09/1980*1*x\r\n");
+  compute_day_sheet(kEaster2025, folder.path());
+  EXPECT_EQ(file_bytes(folder / "NewData.txt"), "05/09/1980*1*x\r\n");
+}
+
+TEST(DaySheet, ArchiveThatCannotBeCreatedIsReportedAndTheSheetStillShows) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder / "NewData.txt");  // no file can be made there
+  const DaySheet sheet = compute_day_sheet(kEaster2025, folder.path());
+  ASSERT_FALSE(sheet.errors.empty());
+  EXPECT_NE(sheet.errors.front().find("NewData.txt"), std::string::npos) << sheet.errors.front();
+  EXPECT_EQ(sheet.giorno, "20");
+  EXPECT_EQ(sheet.santo, "Pasqua");
+  EXPECT_EQ(sheet.CANNO, "20/04");
+}
+
+TEST(DaySheet, MissingFolderIsReportedAndTheSheetStillShows) {
+  TempFolder folder;
+  const DaySheet sheet = compute_day_sheet(kEaster2025, folder / "gone");
+  EXPECT_FALSE(sheet.errors.empty());
+  EXPECT_EQ(sheet.zona, "ROMA");
+  EXPECT_EQ(sheet.meseT, "APRILE");
+}
+
+TEST(DaySheet, CaptionsOfTheDay) {
+  struct Case {
+    year_month_day date;
+    const char* giorno;
+    const char* meseT;
+    const char* settimana;
+    const char* santo;
+    const char* CANNO;
+  } cases[] = {
+      {2025y / April / 20, "20", "APRILE", "Domenica", "Pasqua", "20/04"},
+      {2023y / September / 5, "5", "SETTEMBRE", "Martedì", "S.Vittorino", "05/09"},
+      {2025y / December / 28, "28", "DICEMBRE", "Domenica", "SS.Innocenti", "28/12"},
+      {2024y / February / 24, "24", "FEBRAIO", "Sabato", "S.Costanza", "24/02"},
+      {1968y / February / 25, "25", "FEBRAIO", "Domenica", "S.Mattia", "25/02"},
+      {1967y / March / 19, "19", "MARZO", "Domenica", "S.Giuseppe", "19/03"},
+      {2025y / March / 4, "4", "MARZO", "Martedì", "S.Casimiro - (Martedì Grasso)", "04/03"},
+      {2026y / January / 1, "1", "GENNAIO", "Giovedì", "Capodanno", "01/01"},
+      {2025y / July / 2, "2", "LUGLIO", "Mercoledì", "S.Ottone", "02/07"},
+      {2025y / October / 10, "10", "OTTOBRE", "Venerdì", "S.Daniele", "10/10"},
+  };
+  TempFolder folder;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.CANNO);
+    const DaySheet sheet = compute_day_sheet(c.date, folder.path());
+    EXPECT_EQ(sheet.giorno, c.giorno);
+    EXPECT_EQ(sheet.meseT, c.meseT);
+    EXPECT_EQ(sheet.settimana, c.settimana);
+    EXPECT_EQ(sheet.santo, c.santo);
+    EXPECT_EQ(sheet.CANNO, c.CANNO);
+    EXPECT_EQ(sheet.today, c.date);
+  }
+}
+
+}  // namespace
+}  // namespace giornaro::app
