@@ -41,17 +41,6 @@ bool counts_leap_day(int mese, int anno) {
   return mese >= 3 && rt::is_leap_year(anno);
 }
 
-// k0: lunations since January 1900 at about a day and a half before the 1st of the month.
-double lunations_at_month_start(int mese, int anno) {
-  double d1 = 1;  // day of the year of the 1st
-  for (int i = 1; i <= mese - 1; ++i) d1 = d1 + calendar::giorni_mese(i);
-  const bool leap = counts_leap_day(mese, anno);
-  if (leap) d1 = d1 + 1;
-  const double year_length_days = leap ? 366 : 365;
-  const double decimal_year = anno + (d1 - 2.5) / year_length_days;
-  return (decimal_year - 1900) * 12.3685;
-}
-
 // The first k with fractional part p not below k0.
 double lunation_of_phase(double k0, double p) {
   if (k0 - Math_floor(k0) <= p) return Math_floor(k0) + p;
@@ -135,40 +124,43 @@ void moon_age_mode(const PhaseDays& days, int t, int today_month, MoonState& sta
 }  // namespace
 
 double phase_instant(double k, double p) {
-  const double t = k / 1236.85;
-  const double t2 = t * t;
-  const double t3 = t2 * t;
-  double jd = 2415020.75933 + 29.53058868 * k + 0.0001178 * t2 - 0.000000155 * t3 +
-              0.00033 * std::sin(radians(166.56 + 132.87 * t - 0.009173 * t2));
-  const double m = radians(359.2242 + 29.10535608 * k - 0.0000333 * t2 - 0.00000347 * t3);
-  const double mp = radians(306.0253 + 385.81691806 * k + 0.0107306 * t2 + 0.00001236 * t3);
-  const double f = radians(21.2964 + 390.67050646 * k - 0.0016528 * t2 - 0.00000239 * t3);
+  const double t_c = k / 1236.85;  // centuries from 1900
+  const double t2_c = t_c * t_c;
+  const double t3_c = t2_c * t_c;
+  double jd = 2415020.75933 + 29.53058868 * k + 0.0001178 * t2_c - 0.000000155 * t3_c +
+              0.00033 * std::sin(radians(166.56 + 132.87 * t_c - 0.009173 * t2_c));
+  const double sun_anomaly_rad =
+      radians(359.2242 + 29.10535608 * k - 0.0000333 * t2_c - 0.00000347 * t3_c);
+  const double moon_anomaly_rad =
+      radians(306.0253 + 385.81691806 * k + 0.0107306 * t2_c + 0.00001236 * t3_c);
+  const double latitude_arg_rad =
+      radians(21.2964 + 390.67050646 * k - 0.0016528 * t2_c - 0.00000239 * t3_c);
 
   if (p == 0 || p == 0.5) {
-    jd = jd + (0.1734 - 0.000393 * t) * std::sin(m);
-    jd = jd + 0.0021 * std::sin(2 * m);
-    jd = jd - 0.4068 * std::sin(mp);
-    jd = jd + 0.0161 * std::sin(2 * mp);
-    jd = jd - 0.0004 * std::sin(3 * mp);
-    jd = jd + 0.0104 * std::sin(2 * f);
-    jd = jd - 0.0051 * std::sin(m + mp);
-    jd = jd - 0.0074 * std::sin(m - mp);
-    jd = jd + 0.0004 * std::sin(2 * f + m);
-    jd = jd - 0.0004 * std::sin(2 * f - m);
-    jd = jd - 0.0006 * std::sin(2 * f + mp);
-    jd = jd + 0.001 * std::sin(2 * f - mp);
-    jd = jd + 0.0005 * std::sin(m + 2 * mp);
+    jd = jd + (0.1734 - 0.000393 * t_c) * std::sin(sun_anomaly_rad);
+    jd = jd + 0.0021 * std::sin(2 * sun_anomaly_rad);
+    jd = jd - 0.4068 * std::sin(moon_anomaly_rad);
+    jd = jd + 0.0161 * std::sin(2 * moon_anomaly_rad);
+    jd = jd - 0.0004 * std::sin(3 * moon_anomaly_rad);
+    jd = jd + 0.0104 * std::sin(2 * latitude_arg_rad);
+    jd = jd - 0.0051 * std::sin(sun_anomaly_rad + moon_anomaly_rad);
+    jd = jd - 0.0074 * std::sin(sun_anomaly_rad - moon_anomaly_rad);
+    jd = jd + 0.0004 * std::sin(2 * latitude_arg_rad + sun_anomaly_rad);
+    jd = jd - 0.0004 * std::sin(2 * latitude_arg_rad - sun_anomaly_rad);
+    jd = jd - 0.0006 * std::sin(2 * latitude_arg_rad + moon_anomaly_rad);
+    jd = jd + 0.001 * std::sin(2 * latitude_arg_rad - moon_anomaly_rad);
+    jd = jd + 0.0005 * std::sin(sun_anomaly_rad + 2 * moon_anomaly_rad);
   } else {
     const double side = p == 0.25 ? 1 : -1;  // first quarter, last quarter
-    jd = jd + (0.1721 - 0.0004 * t) * std::sin(m);
-    jd = jd - 0.628 * std::sin(mp);
-    jd = jd + 0.0089 * std::sin(2 * mp);
-    jd = jd + 0.0079 * std::sin(2 * f);
-    jd = jd - 0.0119 * std::sin(m + mp);
-    jd = jd - 0.0047 * std::sin(m - mp);
+    jd = jd + (0.1721 - 0.0004 * t_c) * std::sin(sun_anomaly_rad);
+    jd = jd - 0.628 * std::sin(moon_anomaly_rad);
+    jd = jd + 0.0089 * std::sin(2 * moon_anomaly_rad);
+    jd = jd + 0.0079 * std::sin(2 * latitude_arg_rad);
+    jd = jd - 0.0119 * std::sin(sun_anomaly_rad + moon_anomaly_rad);
+    jd = jd - 0.0047 * std::sin(sun_anomaly_rad - moon_anomaly_rad);
     jd = jd + side * 0.0028;
-    jd = jd - side * 0.0004 * std::cos(m);
-    jd = jd + side * 0.0003 * std::cos(mp);
+    jd = jd - side * 0.0004 * std::cos(sun_anomaly_rad);
+    jd = jd + side * 0.0003 * std::cos(moon_anomaly_rad);
   }
   return jd;
 }
@@ -187,8 +179,18 @@ int day_of_month(double jd) {
   return static_cast<int>(b - d - Math_floor(30.6001 * e));
 }
 
-PhaseDays phase_days(int mese, int anno) {
+double lunations_at_month_start(int mese, int anno) {
   check_month(mese);
+  double d1 = 1;  // day of the year of the 1st
+  for (int i = 1; i <= mese - 1; ++i) d1 = d1 + calendar::giorni_mese(i);
+  const bool leap = counts_leap_day(mese, anno);
+  if (leap) d1 = d1 + 1;
+  const double year_length_days = leap ? 366 : 365;
+  const double decimal_year = anno + (d1 - 2.5) / year_length_days;
+  return (decimal_year - 1900) * 12.3685;
+}
+
+PhaseDays phase_days(int mese, int anno) {
   const double k0 = lunations_at_month_start(mese, anno);
   auto day = [k0](double p) { return day_of_month(phase_instant(lunation_of_phase(k0, p), p)); };
   return PhaseDays{day(0), day(0.25), day(0.5), day(0.75)};

@@ -52,6 +52,10 @@ struct PhaseDays {
 };
 PhaseDays phase_days(int mese, int anno);
 
+// k0: lunations since January 1900 at a day and a half before the 1st of
+// `mese`, on a decimal year of 366 days only from March of a leap year.
+double lunations_at_month_start(int mese, int anno);
+
 // Julian Day of the phase p (0 new, 0.25 first quarter, 0.5 full, 0.75 last
 // quarter) at k lunations from January 1900, k's fraction being p, with the
 // periodic corrections of that phase. The instant is used as it comes out, with
