@@ -47,6 +47,7 @@ TEST(DaySheet, SavedPlace) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
     TempFolder folder;
+    test_support::put_store(folder);
     put_bytes(folder / "luogo.txt", c.file_bytes);
     const DaySheet sheet = compute_day_sheet(kEaster2025, folder.path());
     EXPECT_EQ(sheet.zona, c.zona);
@@ -82,6 +83,18 @@ TEST(DaySheet, MissingFolderIsReportedAndTheSheetStillShows) {
   EXPECT_FALSE(sheet.errors.empty());
   EXPECT_EQ(sheet.zona, "ROMA");
   EXPECT_EQ(sheet.meseT, "APRILE");
+}
+
+TEST(DaySheet, MissingStoreRestartsForRomaAndIsReportedOnce) {
+  TempFolder folder;
+  put_bytes(folder / "luogo.txt", "MILANO\r\n");
+  const DaySheet sheet = compute_day_sheet(kEaster2025, folder.path());
+  EXPECT_EQ(sheet.zona, "ROMA") << "any failure restarts the sheet for ROMA";
+  ASSERT_EQ(sheet.errors.size(), 1u);
+  EXPECT_NE(sheet.errors.front().find("lune.dat"), std::string::npos) << sheet.errors.front();
+  EXPECT_FALSE(std::filesystem::exists(folder / "lune.dat")) << "opening never creates a store";
+  EXPECT_EQ(sheet.santo, "Pasqua");
+  EXPECT_FALSE(sheet.sorge.empty());
 }
 
 TEST(DaySheet, CaptionsOfTheDay) {
