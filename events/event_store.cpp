@@ -100,7 +100,7 @@ void run_select(const std::filesystem::path& store, std::string_view table,
   if (rc != SQLITE_OK) {
     const std::string message = sqlite3_errmsg(db.get());
     if (sqlite3_errcode(db.get()) == SQLITE_NOTADB) {
-      fail_reading(store, "password errata o file non valido (" + message + ")");
+      fail_reading(store, "password errata o file non valido (file is not a database)");
     }
     if (message.rfind("no such table", 0) == 0) {
       fail_reading(store, "manca la tabella " + std::string(table));
