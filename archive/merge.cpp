@@ -8,8 +8,8 @@ namespace giornaro::archive {
 void DatiNew(const std::vector<std::string>& lines, std::string_view GGDD,
              std::chrono::year_month_day today, std::vector<events::DayEntry>& entries) {
   for (const auto& line : lines) {
+    if (!events::is_of_day(line, GGDD)) continue;
     const std::string date = rt::mid(line, 1, 10);
-    if (rt::left(date, 5) != GGDD) continue;
     const std::string category = rt::mid(line, 12, static_cast<long>(kCategoryWidth));
     const std::string rest = rt::mid(line, 22);
     auto header = events::entry_header(rt::mid(date, 7, 4), rt::upper(category), today);

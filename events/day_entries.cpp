@@ -1,5 +1,6 @@
 #include "events/day_entries.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -46,6 +47,16 @@ std::string years_since(std::string_view year, std::chrono::year_month_day today
 
 }  // namespace
 
+bool is_of_day(std::string_view date, std::string_view GGDD) {
+  // A key of five ASCII characters (every real one) equals the first five
+  // characters exactly when it equals the first five bytes.
+  const bool ascii_key = GGDD.size() == 5 && std::all_of(GGDD.begin(), GGDD.end(), [](char c) {
+                           return static_cast<unsigned char>(c) < 0x80;
+                         });
+  if (ascii_key) return date.substr(0, 5) == GGDD;
+  return rt::left(date, 5) == GGDD;
+}
+
 std::optional<std::string_view> category_name(std::string_view code) {
   for (const auto& [known, name] : kCategories) {
     if (known == code) return name;
@@ -70,7 +81,7 @@ FactsPass::FactsPass(std::string_view GGDD, std::chrono::year_month_day today)
 
 void FactsPass::add(const FactRecord& record) {
   if (record.Data.empty()) empty_field(kFactsTable, "Data");
-  if (rt::left(record.Data, 5) != key_) {
+  if (!is_of_day(record.Data, key_)) {
     previous_ = Previous::Other;
     return;
   }
@@ -104,7 +115,7 @@ std::vector<DayEntry> collect_facts(const std::vector<FactRecord>& records, std:
 void add_birth(const BirthRecord& record, std::string_view GGDD, std::chrono::year_month_day today,
                ListRows& List2) {
   if (record.Data.empty()) empty_field(kBirthsTable, "Data");
-  if (rt::left(record.Data, 5) != GGDD) return;
+  if (!is_of_day(record.Data, GGDD)) return;
   const auto born = rt::parse_date_dmy(record.Data);
   if (!born) return;
 

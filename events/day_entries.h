@@ -22,6 +22,9 @@ struct DayEntry {
   friend bool operator==(const DayEntry&, const DayEntry&) = default;
 };
 
+// True when characters 1-5 of `date` are the date key `GGDD`.
+bool is_of_day(std::string_view date, std::string_view GGDD);
+
 // The name of a category code ("SP" -> "SPORT"); empty when the code is not
 // in the table (exact, case-sensitive match).
 std::optional<std::string_view> category_name(std::string_view code);

@@ -24,14 +24,13 @@ std::u32string without_leading_blank(std::u32string text) {
 const std::string kSeparator(106, '-');
 
 void Swappa(std::vector<DayEntry>& entries) {
-  std::vector<std::string> keys;
+  std::vector<std::u32string> keys;
   keys.reserve(entries.size());
-  for (const auto& entry : entries) keys.push_back(entry.header + "*" + entry.body);
+  for (const auto& entry : entries) keys.push_back(rt::sort_key(entry.header + "*" + entry.body));
   std::vector<std::size_t> order(entries.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    return rt::sorts_before(keys[a], keys[b]);
-  });
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
   std::vector<DayEntry> sorted;
   sorted.reserve(entries.size());
   for (const std::size_t i : order) sorted.push_back(std::move(entries[i]));
@@ -85,7 +84,9 @@ void Ordina(std::vector<DayEntry> entries, ListRows& List1) {
 }
 
 bool is_title_line(std::string_view line) {
-  return rt::val(rt::left(line, 4)) > 0 && rt::mid(line, 6, 1) == "-";
+  // Six characters take at most 24 bytes: decode no more than that.
+  const std::string head(line.substr(0, 24));
+  return rt::val(rt::left(head, 4)) > 0 && rt::mid(head, 6, 1) == "-";
 }
 
 void Titolo1(ListRows& List1, std::size_t from) {

@@ -50,40 +50,9 @@ std::vector<std::string_view> split_lf(std::string_view content) {
   return lines;
 }
 
+// Invalid bytes decode as U+FFFD and so do not encode back to themselves.
 bool valid_utf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    std::size_t extra = 0;
-    char32_t value = 0;
-    if (c < 0x80) {
-      ++i;
-      continue;
-    } else if ((c & 0xE0) == 0xC0) {
-      extra = 1;
-      value = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-      extra = 2;
-      value = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-      extra = 3;
-      value = c & 0x07;
-    } else {
-      return false;
-    }
-    if (i + extra >= text.size()) return false;
-    for (std::size_t k = 1; k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      value = (value << 6) | (next & 0x3F);
-    }
-    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
-    if (value < kSmallest[extra] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-      return false;
-    }
-    i += extra + 1;
-  }
-  return true;
+  return rt::encode_utf8(rt::decode_utf8(text)) == text;
 }
 
 bool is_digit(char c) {

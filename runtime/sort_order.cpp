@@ -18,6 +18,12 @@ bool sorts_before(std::string_view a, std::string_view b) {
   return x.size() < y.size();
 }
 
+std::u32string sort_key(std::string_view text) {
+  std::u32string key = decode_utf8(text);
+  for (char32_t& c : key) c = lower_char(c);
+  return key;
+}
+
 std::size_t sorted_insert_position(const std::vector<std::string>& sorted, std::string_view item) {
   const auto at = std::upper_bound(sorted.begin(), sorted.end(), item,
                                    [](std::string_view value, const std::string& element) {
