@@ -9,7 +9,6 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "runtime/failure.h"
 #include "runtime/text.h"
@@ -63,18 +62,27 @@ std::string describe_errno() {
   return std::strerror(errno);
 }
 
+// Plain POSIX reads, so that every failure shows: a stream opened on a
+// folder reads as an empty file.
 std::string read_file_bytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    throw Failure("Impossibile aprire " + path.filename().string() + ": " + describe_errno() + ".");
+  const std::string name = path.filename().string();
+  const int fd = ::open(path.c_str(), O_RDONLY);
+  if (fd < 0) throw Failure("Impossibile aprire " + name + ": " + describe_errno() + ".");
+  std::string content;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const std::string why = describe_errno();
+      ::close(fd);
+      throw Failure("Impossibile leggere " + name + ": " + why + ".");
+    }
+    content.append(buffer, static_cast<std::size_t>(n));
   }
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) {
-    throw Failure("Impossibile leggere " + path.filename().string() + ": " + describe_errno() +
-                  ".");
-  }
-  return content.str();
+  ::close(fd);
+  return content;
 }
 
 }  // namespace

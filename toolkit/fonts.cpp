@@ -15,6 +15,9 @@ QStringList families_for(FontFamily family) {
     case FontFamily::MsSansSerif:
       return {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
               QStringLiteral("DejaVu Sans")};
+    case FontFamily::CourierNew:
+      return {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+              QStringLiteral("DejaVu Sans Mono")};
   }
   return {};
 }
@@ -24,7 +27,7 @@ QStringList families_for(FontFamily family) {
 QFont layout_font(FontFamily family, double points, bool bold) {
   QFont font;
   font.setFamilies(families_for(family));
-  font.setStyleHint(QFont::SansSerif);
+  font.setStyleHint(family == FontFamily::CourierNew ? QFont::Monospace : QFont::SansSerif);
   font.setPointSizeF(points);
   if (family == FontFamily::ArialBlack) {
     font.setWeight(QFontDatabase::hasFamily(QStringLiteral("Arial Black")) ? QFont::Normal

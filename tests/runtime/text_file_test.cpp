@@ -96,6 +96,9 @@ TEST(TextFile, FailuresNameTheFile) {
   EXPECT_THROW(write_text_lines(folder.path() / "no" / "luogo.txt", {"x"}), Failure);
   EXPECT_THROW(append_text_line(folder.path() / "no" / "NewData.txt", "x"), Failure);
   EXPECT_THROW(ensure_file_exists(folder.path() / "no" / "NewData.txt"), Failure);
+  // A folder in the file's place is no empty file.
+  fs::create_directory(folder.path() / "NewData.txt");
+  EXPECT_THROW(read_text_lines(folder.path() / "NewData.txt"), Failure);
 }
 
 TEST(TextFile, AppendAndEnsureExists) {
