@@ -135,8 +135,8 @@ void ArchiveWindow::buildDecoration() {
 }
 
 void ArchiveWindow::buildControls() {
-  const LabelLook caption{layout_font(FontFamily::MsSansSerif, 8.25, true), Qt::black,
-                          std::nullopt, Qt::AlignLeft};
+  const LabelLook caption{layout_font(FontFamily::MsSansSerif, 8.25, true), Qt::black, std::nullopt,
+                          Qt::AlignLeft};
   add_label(this, QStringLiteral("Label6"), QStringLiteral("Data:"), {240, 3950, 495, 255},
             caption);
   add_label(this, QStringLiteral("Label7"), QStringLiteral("Tipo:"), {1920, 3950, 495, 255},
@@ -145,14 +145,14 @@ void ArchiveWindow::buildControls() {
             caption);
   add_label(this, QStringLiteral("Label8"), QStringLiteral("Avvenimento:"), {240, 4200, 1215, 255},
             caption);
-  add_label(this, QStringLiteral("Label10"), QStringLiteral("Tot. Record:"),
-            {240, 5535, 1095, 255}, caption);
-  rec_ = add_label(this, QStringLiteral("Rec"), QStringLiteral("0"), {1440, 5535, 855, 255},
-                   caption);
-  add_label(this, QStringLiteral("Label3"), QStringLiteral("Fnd. Record:"),
-            {4320, 5535, 1215, 255}, caption);
-  fin_ = add_label(this, QStringLiteral("Fin"), QStringLiteral("0"), {5520, 5535, 855, 255},
-                   caption);
+  add_label(this, QStringLiteral("Label10"), QStringLiteral("Tot. Record:"), {240, 5535, 1095, 255},
+            caption);
+  rec_ =
+      add_label(this, QStringLiteral("Rec"), QStringLiteral("0"), {1440, 5535, 855, 255}, caption);
+  add_label(this, QStringLiteral("Label3"), QStringLiteral("Fnd. Record:"), {4320, 5535, 1215, 255},
+            caption);
+  fin_ =
+      add_label(this, QStringLiteral("Fin"), QStringLiteral("0"), {5520, 5535, 855, 255}, caption);
 
   const QFont button_font = layout_font(FontFamily::ArialBlack, 12);
   label4_ = add_button(this, QStringLiteral("Label4"), QStringLiteral("Inserisci"),
@@ -161,9 +161,9 @@ void ArchiveWindow::buildControls() {
   label5_ = add_button(this, QStringLiteral("Label5"), QStringLiteral("Cancella"),
                        {3600, 6000, 1335, 375},
                        {button_font, from_bgr(kButtonPlain), std::nullopt, Qt::AlignHCenter});
-  label2_ = add_button(this, QStringLiteral("Label2"), QStringLiteral("Fine"),
-                       {5280, 6000, 1215, 375},
-                       {button_font, from_bgr(kClosePlain), std::nullopt, Qt::AlignHCenter});
+  label2_ =
+      add_button(this, QStringLiteral("Label2"), QStringLiteral("Fine"), {5280, 6000, 1215, 375},
+                 {button_font, from_bgr(kClosePlain), std::nullopt, Qt::AlignHCenter});
 
   const QFont field_font = layout_font(FontFamily::MsSansSerif, 8.25);
 
@@ -224,8 +224,8 @@ void ArchiveWindow::buildControls() {
 
   // Mouse moves over these, and the focus coming to Text2, put "Fine" back
   // to its plain colour; Text2 also refuses "*" and Enter.
-  for (QWidget* watched : {static_cast<QWidget*>(list1_->viewport()),
-                           static_cast<QWidget*>(text1_), text2_->viewport()}) {
+  for (QWidget* watched : {static_cast<QWidget*>(list1_->viewport()), static_cast<QWidget*>(text1_),
+                           text2_->viewport()}) {
     watched->setMouseTracking(true);
     watched->installEventFilter(this);
   }
@@ -285,9 +285,8 @@ void ArchiveWindow::fatalLoadFailure() {
 }
 
 void ArchiveWindow::timer1Tick() {
-  const bool filled =
-      !text1_->text().isEmpty() && !tipo_->currentText().isEmpty() &&
-      !text2_->toPlainText().isEmpty();
+  const bool filled = !text1_->text().isEmpty() && !tipo_->currentText().isEmpty() &&
+                      !text2_->toPlainText().isEmpty();
   const QColor look = from_bgr(filled ? kButtonPlain : kUnavailable);
   toolkit::set_text_colour(label4_, look);
   toolkit::set_text_colour(label5_, look);

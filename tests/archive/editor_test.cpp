@@ -19,7 +19,7 @@ TEST(EditorChecks, EntryDates) {
     const char* date;
     bool valid;
   } cases[] = {
-      {"05/09/2020", true},   {"29/02/2020", true},   {"31/12/0476", true},
+      {"05/09/2020", true},   {"29/02/2020", true},  {"31/12/0476", true},
       {"31/02/2020", false},  // no such day
       {"29/02/2021", false},  // not a leap year
       {"5/9/2020", false},    // not 10 characters
@@ -29,7 +29,7 @@ TEST(EditorChecks, EntryDates) {
       {"05-09-2020", false},  // "/" must be third
       {"2020/09/05", false},  {"05/09/202a", false}, {"", false},
       {"05/09/2020 ", false},  // 11 characters
-      {"00/09/2020", false},   {"05/00/2020", false}, {"05/09/0000", false},
+      {"00/09/2020", false},  {"05/00/2020", false}, {"05/09/0000", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.date);
@@ -98,12 +98,15 @@ TEST(EditorLists, SelectedLineFillsTheFields) {
     std::string line;
     EditorFields fields;
   } cases[] = {
-      {"a record", shown("05/09/1990", "Nozze      ", "Festa di Anna"),
+      {"a record",
+       shown("05/09/1990", "Nozze      ", "Festa di Anna"),
        {"05/09/1990", "Nozze", "Festa di Anna"}},
-      {"a full category field", shown("05/09/1990", "Anniversari", "x"),
+      {"a full category field",
+       shown("05/09/1990", "Anniversari", "x"),
        {"05/09/1990", "Anniversari", "x"}},
       {"no text", shown("05/09/1990", "Lutti      ", ""), {"05/09/1990", "Lutti", ""}},
-      {"blanks of the text are kept", shown("05/09/1990", "Sport      ", " a  b "),
+      {"blanks of the text are kept",
+       shown("05/09/1990", "Sport      ", " a  b "),
        {"05/09/1990", "Sport", " a  b "}},
   };
   for (const auto& c : cases) {
