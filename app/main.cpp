@@ -1,5 +1,7 @@
 // giornaro: the desk almanac. With a display it opens the day sheet window;
-// without one, or with --text or --json, it prints the sheet.
+// without one, or with --text or --json, it prints the sheet. The unlisted
+// --time-to-paint opens the window, reports how long the first paint took
+// and quits (scripts/time_to_paint.sh).
 #include <unistd.h>
 
 #include <QApplication>
@@ -17,6 +19,7 @@
 #include "app/headless.h"
 #include "app/main_window.h"
 #include "runtime/clock.h"
+#include "toolkit/ui_resources.h"
 #include "toolkit/window.h"
 
 namespace {
@@ -58,7 +61,8 @@ double ms_since_process_start() {
 // quits.
 class FirstPaintTimer : public QObject {
  public:
-  FirstPaintTimer(std::chrono::steady_clock::time_point main_start) : main_start_(main_start) {}
+  explicit FirstPaintTimer(std::chrono::steady_clock::time_point main_start)
+      : main_start_(main_start) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -68,8 +72,8 @@ class FirstPaintTimer : public QObject {
       const double since_main =
           std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - main_start_)
               .count();
-      std::cout << "first paint: " << since_process << " ms after process start, " << since_main
-                << " ms after main()\n";
+      std::cout << "primo disegno: " << since_process << " ms dall'avvio del processo, "
+                << since_main << " ms da main()\n";
       QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     }
     return QObject::eventFilter(watched, event);
@@ -80,9 +84,10 @@ class FirstPaintTimer : public QObject {
   bool done_ = false;
 };
 
-int show_window(int argc, char** argv, bool time_to_paint,
+int show_window(int& argc, char** argv, bool time_to_paint,
                 std::chrono::steady_clock::time_point main_start) {
   QApplication application(argc, argv);
+  QApplication::setWindowIcon(giornaro::toolkit::window_icon());
   giornaro::app::MainWindow window(giornaro::app::compute_day_sheet(
       giornaro::rt::today_local(), std::filesystem::current_path()));
   FirstPaintTimer first_paint(main_start);

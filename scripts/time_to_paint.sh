@@ -24,7 +24,7 @@ for _ in $(seq 1 "$runs"); do
   start=$(date +%s%N)
   line=$("$program" --time-to-paint)
   end=$(date +%s%N)
-  echo "$line; $(( (end - start) / 1000000 )) ms until the process ended"
+  echo "$line; $(( (end - start) / 1000000 )) ms fino alla fine del processo"
 done
 INNER
 chmod +x "$work/runs.sh"
@@ -32,4 +32,4 @@ chmod +x "$work/runs.sh"
 cd "$work"
 xvfb-run -a -s "-screen 0 1024x768x24" "$work/runs.sh" "$root/build/giornaro" "$runs" \
   | tee "$work/times.txt"
-sort -n -k3 "$work/times.txt" | awk '{ v[NR] = $3 } END { print "median: " v[int((NR + 1) / 2)] " ms after process start" }'
+sort -n -k3 "$work/times.txt" | awk '{ v[NR] = $3 } END { print "mediana: " v[int((NR + 1) / 2)] " ms dall'\''avvio del processo al primo disegno" }'
