@@ -123,4 +123,32 @@ DaySheet compute_day_sheet(std::chrono::year_month_day today, const std::filesys
   return sheet;
 }
 
+void confirm_place(DaySheet& sheet, std::string_view picked) {
+  if (picked.empty()) return;
+  const std::optional<int> row = place::find_place(picked);
+  if (!row) throw Failure("La città scelta non è tra le città conosciute.");
+  const Today t = split_date(sheet.today);
+  const place::Place& chosen = place::places()[static_cast<std::size_t>(*row)];
+  const sky::SunTimes sun = sky::Sun(t.day, t.month, t.year, chosen.code);
+  place::write_saved_place(sheet.place_file, picked);
+  sheet.zona = std::string(picked);
+  sheet.sorge = sun.sorge;
+  sheet.tramonta = sun.tramonta;
+}
+
+void refresh_day_lists(DaySheet& sheet) {
+  events::DayLists lists;
+  sheet.List1.clear();
+  sheet.List2.clear();
+  try {
+    events::ApriDB(sheet.CANNO, sheet.today, sheet.folder, lists);
+  } catch (...) {
+    sheet.List1 = std::move(lists.List1);
+    sheet.List2 = std::move(lists.List2);
+    throw;
+  }
+  sheet.List1 = std::move(lists.List1);
+  sheet.List2 = std::move(lists.List2);
+}
+
 }  // namespace giornaro::app

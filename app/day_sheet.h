@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "runtime/list_rows.h"
@@ -56,5 +57,19 @@ inline constexpr std::string_view kArchiveFileName = "NewData.txt";
 // The sheet for `today`, reading and writing files in `folder` (the program's
 // current folder).
 DaySheet compute_day_sheet(std::chrono::year_month_day today, const std::filesystem::path& folder);
+
+// Confirms the place picked in the place panel: writes `picked` to luogo.txt
+// and recomputes sunrise and sunset for it; nothing else on the sheet depends
+// on the place (place_index keeps the row resolved at start-up). An empty
+// `picked` (nothing picked yet) keeps the current place and changes nothing.
+// Throws giornaro::Failure when the name is no row of the place table, the
+// sun cannot be computed or the file cannot be written; the sheet and the
+// file are then as they were.
+void confirm_place(DaySheet& sheet, std::string_view picked);
+
+// Reads the day's facts and births again, for the date key CANNO, into
+// emptied lists: the archive editor has changed NewData.txt. Throws
+// giornaro::Failure; the lists then hold what was read before the failure.
+void refresh_day_lists(DaySheet& sheet);
 
 }  // namespace giornaro::app

@@ -41,29 +41,28 @@ void Shape::setBorderColor(const QColor& colour) {
 
 void Shape::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing, kind_ == Kind::RoundedRectangle);
+  if (kind_ == Kind::Rectangle) {
+    if (back_) painter.fillRect(rect(), *back_);
+    if (fill_) painter.fillRect(rect(), *fill_);
+    if (border_) {
+      painter.setPen(*border_);
+      painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    return;
+  }
+  painter.setRenderHint(QPainter::Antialiasing);
   const QRectF area = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-  const auto draw = [&](const QColor& colour) {
-    painter.setBrush(colour);
-    if (kind_ == Kind::RoundedRectangle) {
-      const qreal radius = corner_radius(area);
-      painter.drawRoundedRect(area, radius, radius);
-    } else {
-      painter.drawRect(area);
-    }
-  };
+  const qreal radius = corner_radius(area);
   painter.setPen(Qt::NoPen);
-  if (back_) draw(*back_);
-  if (fill_) draw(*fill_);
+  for (const auto& colour : {back_, fill_}) {
+    if (!colour) continue;
+    painter.setBrush(*colour);
+    painter.drawRoundedRect(area, radius, radius);
+  }
   if (border_) {
-    painter.setPen(QPen(*border_, 1));
+    painter.setPen(*border_);
     painter.setBrush(Qt::NoBrush);
-    if (kind_ == Kind::RoundedRectangle) {
-      const qreal radius = corner_radius(area);
-      painter.drawRoundedRect(area, radius, radius);
-    } else {
-      painter.drawRect(area);
-    }
+    painter.drawRoundedRect(area, radius, radius);
   }
 }
 

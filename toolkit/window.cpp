@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-#include <iterator>
 
 namespace giornaro::toolkit {
 
@@ -29,8 +28,8 @@ void center_on(QWidget* window, const QWidget* owner) {
   window->move(frame.topLeft());
 }
 
-void stack_front_to_back(std::initializer_list<QWidget*> controls) {
-  for (auto it = std::rbegin(controls); it != std::rend(controls); ++it) (*it)->raise();
+void stack_front_to_back(const std::vector<QWidget*>& controls) {
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it) (*it)->raise();
 }
 
 }  // namespace giornaro::toolkit

@@ -2,7 +2,7 @@
 // of sibling controls.
 #pragma once
 
-#include <initializer_list>
+#include <vector>
 
 class QWidget;
 
@@ -20,6 +20,6 @@ void center_on(QWidget* window, const QWidget* owner);
 // Stacks sibling controls so the first lies in front of the second, the
 // second in front of the third, and so on; all of them come in front of
 // siblings not named.
-void stack_front_to_back(std::initializer_list<QWidget*> controls);
+void stack_front_to_back(const std::vector<QWidget*>& controls);
 
 }  // namespace giornaro::toolkit
