@@ -92,6 +92,7 @@ int show_window(int& argc, char** argv, bool time_to_paint,
       giornaro::rt::today_local(), std::filesystem::current_path()));
   FirstPaintTimer first_paint(main_start);
   if (time_to_paint) window.installEventFilter(&first_paint);
+  window.setArchiveEditorOpener(giornaro::app::open_archive_editor);
   giornaro::toolkit::center_on_screen(&window);
   window.show();
   if (!time_to_paint) QTimer::singleShot(0, &window, &giornaro::app::MainWindow::reportStartErrors);

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QVariant>
 
+#include "archive/archive_window.h"
 #include "place/place_panel.h"
 #include "runtime/failure.h"
 #include "toolkit/colors.h"
@@ -450,6 +451,14 @@ void MainWindow::restoreButtonShapes() {
       shape->setBackColor(from_bgr(backing.colour_bgr));
     }
   }
+}
+
+void open_archive_editor(MainWindow& owner) {
+  auto* editor = archive::ArchiveWindow::open(owner.sheet().folder, &owner);
+  // Direct: the owner shows itself before the editor is gone, so the
+  // program never runs without a window.
+  QObject::connect(editor, &archive::ArchiveWindow::closed, &owner,
+                   &MainWindow::returnFromArchiveEditor, Qt::DirectConnection);
 }
 
 }  // namespace giornaro::app

@@ -109,4 +109,9 @@ class MainWindow : public QWidget {
   std::vector<toolkit::Shape*> backingShapes_;
 };
 
+// The opener that "MOD." runs in the program: the archive editor `NewDate`
+// over the sheet's folder, centred on `owner`; when it closes, the owner reads
+// its day lists again and shows itself.
+void open_archive_editor(MainWindow& owner);
+
 }  // namespace giornaro::app

@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <chrono>
 
-#include "events/day_lists.h"
+#include "app/main_window.h"
 #include "tests/runtime/temp_folder.h"
 #include "toolkit/colors.h"
 #include "toolkit/label.h"
@@ -408,29 +408,40 @@ TEST_F(ArchiveWindowTest, HoverColours) {
   EXPECT_EQ(colour("Label2"), 0x000000u);
 }
 
-TEST_F(ArchiveWindowTest, ClosingRebuildsTheDayListsWithTheNewEntry) {
+TEST_F(ArchiveWindowTest, ClosingShowsTheNewEntryInTheMainWindow) {
   using namespace std::chrono;
-  const year_month_day today{year{2026}, September, day{5}};
   test_support::put_store(folder_);
-  open("");
+  put_bytes(folder_ / "NewData.txt", "");
+  app::MainWindow main(
+      app::compute_day_sheet(year_month_day{year{2026}, September, day{5}}, folder_.path()));
+  main.setArchiveEditorOpener(app::open_archive_editor);
+  main.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  auto* main_list = main.findChild<toolkit::ListBox*>(QStringLiteral("List1"));
+  EXPECT_EQ(main_list->count(), 0);
+
+  auto* mod = main.findChild<toolkit::LabelButton*>(QStringLiteral("Label17"));
+  QTest::mouseClick(mod, Qt::LeftButton, {}, mod->rect().center());
+  EXPECT_FALSE(main.isVisible());
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->objectName() == "NewDate" && top->isVisible()) {
+      window_ = qobject_cast<ArchiveWindow*>(top);
+    }
+  }
+  ASSERT_FALSE(window_.isNull());
+  beeps_ = std::make_unique<QSignalSpy>(window_.data(), &ArchiveWindow::beeped);
+
   fill("05/09/1990", "nozze", "Festa di Anna");
   click("Label4");
-
-  events::DayLists lists;
-  bool closed = false;
-  QObject::connect(window_, &ArchiveWindow::closed, [&] {
-    closed = true;
-    events::ApriDB("05/09", today, folder_.path(), lists);
-  });
+  EXPECT_EQ(archive(), "05/09/1990*Nozze      *Festa di Anna\r\n");
   click("Label2");
-  EXPECT_TRUE(closed);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window_.isNull());
-  ASSERT_FALSE(lists.List1.empty());
-  EXPECT_EQ(lists.List1[0].text.rfind("1990 - NOZZE", 0), 0u) << lists.List1[0].text;
-  bool body = false;
-  for (const auto& line : lists.List1) body = body || line.text == "Festa di Anna";
-  EXPECT_TRUE(body);
+  EXPECT_TRUE(main.isVisible());
+  ASSERT_GE(main_list->count(), 2);
+  EXPECT_TRUE(main_list->item(0)->text().startsWith("1990 - NOZZE       (36 ANNI AD OGGI)"))
+      << main_list->item(0)->text().toStdString();
+  EXPECT_EQ(main_list->item(1)->text(), "Festa di Anna");
 }
 
 }  // namespace
