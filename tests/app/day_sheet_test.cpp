@@ -8,6 +8,7 @@
 #include "place/place_table.h"
 #include "runtime/failure.h"
 #include "sky/sun.h"
+#include "tests/support/store.h"
 #include "tests/support/temp_folder.h"
 
 namespace giornaro::app {

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "tests/support/store.h"
 #include "tests/support/temp_folder.h"
 #include "place/place_table.h"
 #include "sky/sun.h"

@@ -6,12 +6,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-
-#include "events/store_builder.h"
 
 namespace giornaro::test_support {
 
@@ -33,6 +32,19 @@ class TempFolder {
   const std::filesystem::path& path() const { return path_; }
   std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
+  // Writes `bytes` as they are to the file `name` in the folder.
+  std::filesystem::path write(std::string_view name, std::string_view bytes) const {
+    const auto file = path_ / name;
+    std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
+    return file;
+  }
+
+  // The bytes of the file `name` in the folder.
+  std::string read(std::string_view name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
  private:
   std::filesystem::path path_;
 };
@@ -47,19 +59,6 @@ inline std::string file_bytes(const std::filesystem::path& path) {
 inline void put_bytes(const std::filesystem::path& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-// Builds lune.dat in `folder` from the given TSV texts (header rows included);
-// by default a store with no record, which start-up reads without failing.
-inline void put_store(const TempFolder& folder, std::string_view facts = "Data\tdato\tTipo\n",
-                      std::string_view births = "Data\tnome\tnoto\tcosa\n") {
-  put_bytes(folder / "OGGI.tsv", facts);
-  put_bytes(folder / "NATI.tsv", births);
-  const auto report =
-      events::build_store(folder / "OGGI.tsv", folder / "NATI.tsv", folder / "lune.dat");
-  if (!report.built) throw std::runtime_error("the test store could not be built");
-  std::filesystem::remove(folder / "OGGI.tsv");
-  std::filesystem::remove(folder / "NATI.tsv");
 }
 
 }  // namespace giornaro::test_support
