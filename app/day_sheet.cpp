@@ -1,5 +1,6 @@
 #include "app/day_sheet.h"
 
+#include "archive/archive_file.h"
 #include "calendar/feasts.h"
 #include "calendar/saints.h"
 #include "events/day_lists.h"
@@ -33,10 +34,32 @@ std::string two_digits(int value) {
   return (value < 10 ? "0" : "") + rt::number_text(value);
 }
 
-// Steps 5 to 21 of the start-up sequence, on the sheet as it stands.
+// The moon's captions and picture as one call of flunari leaves them.
+void show_moon(DaySheet& sheet, const sky::MoonState& moon) {
+  sheet.statoT = moon.stato;
+  sheet.eta = moon.eta;
+  sheet.LunaIMG = moon.picture;
+}
+
+// The facts and births of the sheet's day; after a failure the lists hold
+// what was read before it.
+void read_day_lists(DaySheet& sheet) {
+  events::DayLists lists;
+  try {
+    events::ApriDB(sheet.CANNO, sheet.today, sheet.folder, lists);
+  } catch (...) {
+    sheet.List1 = std::move(lists.List1);
+    sheet.List2 = std::move(lists.List2);
+    throw;
+  }
+  sheet.List1 = std::move(lists.List1);
+  sheet.List2 = std::move(lists.List2);
+}
+
+// The whole sheet once the place row is known (or still unresolved, which
+// fails when the place is shown): names, saint and feast, place and sun, moon,
+// date key and day lists, in that order.
 void compute_from_place(DaySheet& sheet, const Today& t, sky::MoonState& moon) {
-  // Step 7: resolve the saved name (the restart arrives with the row set).
-  // Step 8: the place list, sorted, with its stripes.
   sheet.luogo2 = place::place_list_rows();
 
   sheet.giorno = rt::number_text(t.day);
@@ -59,13 +82,9 @@ void compute_from_place(DaySheet& sheet, const Today& t, sky::MoonState& moon) {
   sheet.tramonta = sun.tramonta;
 
   sky::flunari(t.month, t.year, 3, t.day, t.month, moon);
-  sheet.statoT = moon.stato;
-  sheet.eta = moon.eta;
-  sheet.LunaIMG = moon.picture;
+  show_moon(sheet, moon);
   sky::flunari(12, t.year - 1, 99, t.day, t.month, moon);
-  sheet.statoT = moon.stato;
-  sheet.eta = moon.eta;
-  sheet.LunaIMG = moon.picture;
+  show_moon(sheet, moon);
 
   // "Luna Blu": no illuminated part left, past this month's full moon, and no phase day.
   const std::string percent = rt::left(rt::number_text(moon.percentage), 5) + "%";
@@ -76,16 +95,7 @@ void compute_from_place(DaySheet& sheet, const Today& t, sky::MoonState& moon) {
 
   sheet.CANNO = two_digits(t.day) + "/" + two_digits(t.month);
 
-  events::DayLists lists;
-  try {
-    events::ApriDB(sheet.CANNO, sheet.today, sheet.folder, lists);
-  } catch (...) {
-    sheet.List1 = std::move(lists.List1);
-    sheet.List2 = std::move(lists.List2);
-    throw;
-  }
-  sheet.List1 = std::move(lists.List1);
-  sheet.List2 = std::move(lists.List2);
+  read_day_lists(sheet);
 }
 
 }  // namespace
@@ -96,9 +106,9 @@ DaySheet compute_day_sheet(std::chrono::year_month_day today, const std::filesys
   sheet.folder = folder;
   const Today t = split_date(today);
 
-  // Step 1: the archive must exist; an unwritable folder only costs the archive.
+  // The archive must exist; an unwritable folder only costs the archive.
   try {
-    rt::ensure_file_exists(rt::join_path(folder, kArchiveFileName));
+    rt::ensure_file_exists(archive::archive_path(folder));
   } catch (const Failure& failure) {
     sheet.errors.emplace_back(failure.what());
   }
@@ -137,18 +147,9 @@ void confirm_place(DaySheet& sheet, std::string_view picked) {
 }
 
 void refresh_day_lists(DaySheet& sheet) {
-  events::DayLists lists;
   sheet.List1.clear();
   sheet.List2.clear();
-  try {
-    events::ApriDB(sheet.CANNO, sheet.today, sheet.folder, lists);
-  } catch (...) {
-    sheet.List1 = std::move(lists.List1);
-    sheet.List2 = std::move(lists.List2);
-    throw;
-  }
-  sheet.List1 = std::move(lists.List1);
-  sheet.List2 = std::move(lists.List2);
+  read_day_lists(sheet);
 }
 
 }  // namespace giornaro::app

@@ -52,8 +52,6 @@ struct DaySheet {
   int place_index = 999;             // row of the place table; 999 while unresolved
 };
 
-inline constexpr std::string_view kArchiveFileName = "NewData.txt";
-
 // The sheet for `today`, reading and writing files in `folder` (the program's
 // current folder).
 DaySheet compute_day_sheet(std::chrono::year_month_day today, const std::filesystem::path& folder);

@@ -2,11 +2,11 @@
 # Takes docs/day-sheet.png: runs the program under a virtual X server on a
 # fixed date, in a fresh folder (with build/lune.dat when there is one), and
 # saves the main window as it first appears.
-#   scripts/screenshot.sh [date, default 2026-04-06] [output png]
+#   scripts/screenshot.sh [date, default 2026-12-08] [output png]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-day="${1:-2026-04-06}"
+day="${1:-2026-12-08}"
 out="${2:-$root/docs/day-sheet.png}"
 [ -x build/giornaro ] || bash scripts/build.sh
 

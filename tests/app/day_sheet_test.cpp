@@ -4,7 +4,12 @@
 
 #include <chrono>
 
-#include "tests/runtime/temp_folder.h"
+#include "app/headless.h"
+#include "place/place_table.h"
+#include "runtime/failure.h"
+#include "sky/sun.h"
+#include "tests/support/store.h"
+#include "tests/support/temp_folder.h"
 
 namespace giornaro::app {
 namespace {
@@ -15,6 +20,7 @@ using test_support::put_bytes;
 using test_support::TempFolder;
 
 constexpr year_month_day kEaster2025 = 2025y / April / 20;
+constexpr year_month_day kEasterMonday2026 = 2026y / April / 6;
 
 TEST(DaySheet, NoPlaceFileGivesRomaAndCreatesOnlyTheArchive) {
   TempFolder folder;
@@ -128,6 +134,101 @@ TEST(DaySheet, CaptionsOfTheDay) {
     EXPECT_EQ(sheet.CANNO, c.CANNO);
     EXPECT_EQ(sheet.today, c.date);
   }
+}
+
+// Everything the window shows except the place and its sun.
+nlohmann::ordered_json without_place(const DaySheet& sheet) {
+  auto json = sheet_to_json(sheet);
+  json.erase("zona");
+  json.erase("sorge");
+  json.erase("tramonta");
+  return json;
+}
+
+TEST(ConfirmPlace, WritesTheNameAndRecomputesOnlyTheSun) {
+  struct Case {
+    std::string picked;
+    std::string file;  // bytes of luogo.txt afterwards
+    int row;           // the row whose code the sun is computed for
+  } cases[] = {
+      {"MILANO", "MILANO\r\n", 15},
+      {"FORLI'", "FORLI'\r\n", 40},   // the apostrophe is kept
+      {"FORLÌ", "FORL\xCC\r\n", 39},  // Ì is one byte of the code page
+      {"REGGIO NELL'EMILIA", "REGGIO NELL'EMILIA\r\n", 45},
+      {"ROMA", "ROMA\r\n", 68},  // the current place, written again
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.picked);
+    TempFolder folder;
+    test_support::put_store(folder);
+    test_support::put_store(folder);
+    DaySheet sheet = compute_day_sheet(kEasterMonday2026, folder.path());
+    const auto before = without_place(sheet);
+    const int place_index = sheet.place_index;
+
+    confirm_place(sheet, c.picked);
+
+    EXPECT_EQ(file_bytes(folder.path() / "luogo.txt"), c.file);
+    EXPECT_EQ(sheet.zona, c.picked);
+    const auto sun = sky::Sun(6, 4, 2026, place::places()[static_cast<std::size_t>(c.row)].code);
+    EXPECT_EQ(sheet.sorge, sun.sorge);
+    EXPECT_EQ(sheet.tramonta, sun.tramonta);
+    EXPECT_EQ(without_place(sheet), before);
+    EXPECT_EQ(sheet.place_index, place_index);
+
+    // The next start opens on the confirmed place.
+    EXPECT_EQ(compute_day_sheet(kEasterMonday2026, folder.path()).zona, c.picked);
+  }
+}
+
+TEST(ConfirmPlace, NothingChangesWithoutAValidPick) {
+  struct Case {
+    const char* what;
+    std::string picked;
+    bool fails;
+  } cases[] = {
+      {"no pick yet", "", false},
+      {"a name in lower case", "milano", true},
+      {"a name of no row", "ATLANTIDE", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    test_support::put_store(folder);
+    test_support::put_store(folder);
+    put_bytes(folder.path() / "luogo.txt", "MILANO\r\n");
+    DaySheet sheet = compute_day_sheet(kEasterMonday2026, folder.path());
+    const auto before = sheet_to_json(sheet);
+    if (c.fails) {
+      EXPECT_THROW(confirm_place(sheet, c.picked), Failure);
+    } else {
+      EXPECT_NO_THROW(confirm_place(sheet, c.picked));
+    }
+    EXPECT_EQ(sheet_to_json(sheet), before);
+    EXPECT_EQ(file_bytes(folder.path() / "luogo.txt"), "MILANO\r\n");
+  }
+}
+
+TEST(ConfirmPlace, AFileThatCannotBeWrittenLeavesTheSheetAlone) {
+  TempFolder folder;
+  test_support::put_store(folder);
+  DaySheet sheet = compute_day_sheet(kEasterMonday2026, folder.path());
+  sheet.place_file = folder.path() / "missing-folder" / "luogo.txt";
+  const auto before = sheet_to_json(sheet);
+  EXPECT_THROW(confirm_place(sheet, "MILANO"), Failure);
+  EXPECT_EQ(sheet_to_json(sheet), before);
+}
+
+TEST(RefreshDayLists, ReplacesTheListsWithAFreshReading) {
+  TempFolder folder;
+  test_support::put_store(folder);
+  DaySheet sheet = compute_day_sheet(kEasterMonday2026, folder.path());
+  const DaySheet fresh = sheet;
+  sheet.List1 = {{"1900 - VECCHIO", true}, {"riga", false}};
+  sheet.List2 = {{"1800 - NATO", true}};
+  refresh_day_lists(sheet);
+  EXPECT_EQ(sheet.List1, fresh.List1);
+  EXPECT_EQ(sheet.List2, fresh.List2);
 }
 
 }  // namespace

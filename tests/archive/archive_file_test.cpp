@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "runtime/failure.h"
-#include "tests/events/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace giornaro::archive {
 namespace {
 
-using giornaro::testing::TempFolder;
+using giornaro::test_support::TempFolder;
 
 TEST(ArchiveRecord, MakeRecordPadsTheCategoryAndKeepsOneLine) {
   struct Case {

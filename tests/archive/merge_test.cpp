@@ -5,7 +5,7 @@
 #include "tests/events/printers.h"
 
 #include "runtime/failure.h"
-#include "tests/events/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace giornaro::archive {
 namespace {
@@ -79,7 +79,7 @@ TEST(DatiNew, TurnsRecordsOfTheDayIntoEntries) {
 }
 
 TEST(DatiNew, AppendsAfterTheFactsAndFailsOnAMissingFile) {
-  giornaro::testing::TempFolder folder;
+  giornaro::test_support::TempFolder folder;
   std::vector<DayEntry> entries{{"1900 - SPORT (126 ANNI AD OGGI)  (Mercoledì)", "Gara"}};
   folder.write("NewData.txt", "05/09/1990*Nozze      *Festa di Perch\xe8\r\n");
   DatiNew(folder / "NewData.txt", "05/09", 2026y / September / 5, entries);

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/events/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
-using giornaro::testing::TempFolder;
+using giornaro::test_support::TempFolder;
 
 const std::string kData = GIORNARO_TEST_DATA;
 

@@ -5,13 +5,13 @@
 #include "events/event_store.h"
 #include "events/ordering.h"
 #include "runtime/failure.h"
-#include "tests/events/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace giornaro::events {
 namespace {
 
 using namespace std::chrono;
-using testing::TempFolder;
+using test_support::TempFolder;
 
 const StoreTable kFacts{"OGGI",
                         {"Data", "dato", "Tipo"},

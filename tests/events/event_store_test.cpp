@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "runtime/failure.h"
-#include "tests/events/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace giornaro::events {
 namespace {
 
-using testing::TempFolder;
+using test_support::TempFolder;
 
 const StoreTable kFacts{"OGGI",
                         {"Tipo", "Data", "dato"},  // columns in another order than read

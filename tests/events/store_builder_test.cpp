@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/events/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace giornaro::events {
 namespace {
 
-using testing::TempFolder;
+using test_support::TempFolder;
 
 constexpr std::string_view kFactsHeader = "Data\tdato\tTipo\n";
 constexpr std::string_view kBirthsHeader = "Data\tnome\tnoto\tcosa\n";

@@ -8,7 +8,7 @@
 #include "place/place_table.h"
 #include "runtime/failure.h"
 #include "runtime/sort_order.h"
-#include "tests/runtime/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace giornaro::place {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/failure.h"
-#include "tests/runtime/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace giornaro::rt {
 namespace {

@@ -1,22 +1,26 @@
-// A fresh folder under the system's temporary folder, removed with its
-// contents when the test ends.
+// Test helpers: a fresh folder under the system's temporary folder, removed
+// afterwards, and raw byte access to the files in it.
 #pragma once
+
+#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
-#include <random>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
-namespace giornaro::testing {
+namespace giornaro::test_support {
 
 class TempFolder {
  public:
   TempFolder() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("giornaro-test-" + std::to_string(random()) + std::to_string(random()));
-    std::filesystem::create_directories(path_);
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "giornaro-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
   }
   ~TempFolder() {
     std::error_code ignored;
@@ -35,6 +39,7 @@ class TempFolder {
     return file;
   }
 
+  // The bytes of the file `name` in the folder.
   std::string read(std::string_view name) const {
     std::ifstream in(path_ / name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -44,4 +49,16 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-}  // namespace giornaro::testing
+inline std::string file_bytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+inline void put_bytes(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace giornaro::test_support
