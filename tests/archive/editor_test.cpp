@@ -4,12 +4,12 @@
 
 #include <filesystem>
 
-#include "tests/events/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace giornaro::archive {
 namespace {
 
-using giornaro::testing::TempFolder;
+using giornaro::test_support::TempFolder;
 using Lines = std::vector<std::string>;
 
 constexpr const char* kFile = "NewData.txt";

@@ -14,7 +14,8 @@
 #include <chrono>
 
 #include "app/main_window.h"
-#include "tests/runtime/temp_folder.h"
+#include "tests/support/store.h"
+#include "tests/support/temp_folder.h"
 #include "toolkit/colors.h"
 #include "toolkit/label.h"
 #include "toolkit/label_button.h"
