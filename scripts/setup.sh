@@ -10,7 +10,7 @@ packages=(
   nlohmann-json3-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   faketime ncal
-  xvfb xauth imagemagick fonts-liberation
+  xvfb xauth x11-utils imagemagick fonts-liberation
 )
 
 missing=()
