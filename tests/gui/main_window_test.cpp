@@ -8,10 +8,10 @@
 #include <QTimer>
 #include <memory>
 
-#include "tests/support/store.h"
-#include "tests/support/temp_folder.h"
 #include "place/place_table.h"
 #include "sky/sun.h"
+#include "tests/support/store.h"
+#include "tests/support/temp_folder.h"
 #include "toolkit/colors.h"
 #include "toolkit/label.h"
 #include "toolkit/label_button.h"
