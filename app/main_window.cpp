@@ -9,6 +9,7 @@
 #include "place/place_panel.h"
 #include "runtime/failure.h"
 #include "toolkit/colors.h"
+#include "toolkit/controls.h"
 #include "toolkit/fonts.h"
 #include "toolkit/label.h"
 #include "toolkit/label_button.h"
@@ -23,6 +24,8 @@
 namespace giornaro::app {
 namespace {
 
+using toolkit::add_button;
+using toolkit::add_label;
 using toolkit::FontFamily;
 using toolkit::from_bgr;
 using toolkit::LabelLook;
@@ -74,25 +77,6 @@ constexpr BackgroundYear kBackgroundYears[] = {
 
 QString qt_text(const std::string& text) {
   return QString::fromStdString(text);
-}
-
-QLabel* add_label(QWidget* parent, const QString& name, const QString& caption, TwipsRect rect,
-                  const LabelLook& look) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
-  toolkit::apply_look(label, look);
-  label->setAttribute(Qt::WA_TransparentForMouseEvents);
-  toolkit::place_twips(label, rect);
-  return label;
-}
-
-toolkit::LabelButton* add_button(QWidget* parent, const QString& name, const QString& caption,
-                                 TwipsRect rect, const LabelLook& look) {
-  auto* button = new toolkit::LabelButton(caption, parent);
-  button->setObjectName(name);
-  toolkit::apply_look(button, look);
-  toolkit::place_twips(button, rect);
-  return button;
 }
 
 // A shape; without a fill colour it takes its colour from backing_shapes().

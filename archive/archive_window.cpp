@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "toolkit/colors.h"
+#include "toolkit/controls.h"
 #include "toolkit/fonts.h"
 #include "toolkit/label.h"
 #include "toolkit/label_button.h"
@@ -24,6 +25,8 @@
 namespace giornaro::archive {
 namespace {
 
+using toolkit::add_button;
+using toolkit::add_label;
 using toolkit::FontFamily;
 using toolkit::from_bgr;
 using toolkit::LabelLook;
@@ -48,25 +51,6 @@ QString qt_text(const std::string& text) {
 
 std::string std_text(const QString& text) {
   return text.toStdString();
-}
-
-QLabel* add_label(QWidget* parent, const QString& name, const QString& caption, TwipsRect rect,
-                  const LabelLook& look) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
-  toolkit::apply_look(label, look);
-  label->setAttribute(Qt::WA_TransparentForMouseEvents);
-  toolkit::place_twips(label, rect);
-  return label;
-}
-
-toolkit::LabelButton* add_button(QWidget* parent, const QString& name, const QString& caption,
-                                 TwipsRect rect, const LabelLook& look) {
-  auto* button = new toolkit::LabelButton(caption, parent);
-  button->setObjectName(name);
-  toolkit::apply_look(button, look);
-  toolkit::place_twips(button, rect);
-  return button;
 }
 
 toolkit::Shape* add_shape(QWidget* parent, const QString& name, TwipsRect rect,
