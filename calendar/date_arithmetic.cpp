@@ -47,7 +47,7 @@ std::string_view weekday_suffix(int weekday_sunday_first) {
 std::string GiorniPrima(std::string_view date_text) {
   const auto date = rt::parse_date_dmy(date_text);
   if (!date) throw Failure("Data non valida: \"" + std::string(date_text) + "\".");
-  return std::string(weekday_suffix(rt::weekday_sunday_first(*date)));
+  return std::string(weekday_suffix(rt::record_weekday(*date)));
 }
 
 }  // namespace giornaro::calendar

@@ -122,7 +122,7 @@ void add_birth(const BirthRecord& record, std::string_view GGDD, std::chrono::ye
   const std::size_t first = List2.size();
   const std::string year = rt::mid(record.Data, 7, 4);
   List2.push_back({year + " - " + record.nome +
-                       std::string(calendar::weekday_suffix(rt::weekday_sunday_first(*born))) +
+                       std::string(calendar::weekday_suffix(rt::record_weekday(*born))) +
                        " ANNI: " + years_since(year, today),
                    false});
   if (record.noto.empty()) empty_field(kBirthsTable, "noto");

@@ -13,12 +13,13 @@ void ApriDB(std::string_view GGDD, std::chrono::year_month_day today,
             const std::filesystem::path& folder, DayLists& lists) {
   const std::filesystem::path store = rt::join_path(folder, kStoreFileName);
 
+  const EventStore events(store);
   FactsPass facts(GGDD, today);
-  read_facts(store, [&](const FactRecord& record) { facts.add(record); });
+  events.facts_of_day(GGDD, [&](const FactRecord& record) { facts.add(record); });
   archive::DatiNew(archive::archive_path(folder), GGDD, today, facts.entries());
 
-  read_births(store,
-              [&](const BirthRecord& record) { add_birth(record, GGDD, today, lists.List2); });
+  events.births_of_day(
+      GGDD, [&](const BirthRecord& record) { add_birth(record, GGDD, today, lists.List2); });
 
   Ordina(std::move(facts.entries()), lists.List1);
 }

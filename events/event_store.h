@@ -1,15 +1,19 @@
 // The event store lune.dat: an encrypted SQLite (SQLCipher) file with the
 // tables OGGI (facts: Data, dato, Tipo) and NATI (births: Data, nome, noto,
-// cosa). The program only reads it, opening it read-only with its fixed
-// password; giornaro-store writes it.
+// cosa). The program only reads it, through one read-only connection per day
+// sheet; giornaro-store writes it, with an index on the day and month of each
+// table so that the records of one day are found without reading the rest.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <span>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+struct sqlite3;
 
 namespace giornaro::events {
 
@@ -44,33 +48,50 @@ struct StoreTable {
   std::vector<std::vector<std::string>> rows;
 };
 
-// Runs "SELECT * FROM <table>" on a connection of its own to the store at
-// `store` (opened read-only; a missing file is never created) and calls
-// `on_record` for every record in store order with the values of `fields`,
-// looked up by column name, in the order of `fields`. The connection is closed
-// before returning. Throws giornaro::Failure naming lune.dat and the reason:
-// missing file, wrong password or no store, missing table or field.
-void select_all(const std::filesystem::path& store, std::string_view table,
-                std::span<const std::string_view> fields,
-                const std::function<void(const std::vector<std::string>&)>& on_record);
+// A read-only connection to the store (a missing file is never created).
+// Fields are found by name whatever their case. Every failure throws
+// giornaro::Failure naming the file and the reason: missing file, wrong
+// password or no store, missing table or field, a read that fails.
+class EventStore {
+ public:
+  explicit EventStore(const std::filesystem::path& store);
+  ~EventStore();
+  EventStore(const EventStore&) = delete;
+  EventStore& operator=(const EventStore&) = delete;
 
-// The facts / births, streamed record by record.
-void read_facts(const std::filesystem::path& store,
-                const std::function<void(const FactRecord&)>& on_record);
-void read_births(const std::filesystem::path& store,
-                 const std::function<void(const BirthRecord&)>& on_record);
+  // The facts whose Data begins with the date key `GGDD`, in store order.
+  // Where such a record does not directly follow the one given before it, the
+  // record just before it in the store (of another day, or unreadable) is
+  // given first: a reader that looks back one record sees what a reading of
+  // the whole table would show it.
+  void facts_of_day(std::string_view GGDD,
+                    const std::function<void(const FactRecord&)>& on_record) const;
 
-// A whole table with its columns in the table's own order.
-StoreTable read_table(const std::filesystem::path& store, std::string_view table);
+  // The births whose Data begins with `GGDD`, in store order.
+  void births_of_day(std::string_view GGDD,
+                     const std::function<void(const BirthRecord&)>& on_record) const;
+
+  // Every record of a table, in store order.
+  void all_facts(const std::function<void(const FactRecord&)>& on_record) const;
+  void all_births(const std::function<void(const BirthRecord&)>& on_record) const;
+
+  // A whole table with its columns in the table's own order.
+  StoreTable table(std::string_view name) const;
+
+ private:
+  std::filesystem::path path_;
+  std::unique_ptr<sqlite3, void (*)(sqlite3*)> db_;
+};
 
 // Writes a new store holding `tables` (each created with its columns in the
-// given order, every value stored as text, records in the given order).
+// given order, every value stored as text, records in the given order, and
+// an index on the first five characters of Data where the table has one).
 // Writes a temporary file next to `store` and renames it over `store`, so a
 // failure never leaves a half-built store. Throws giornaro::Failure.
 void write_store(const std::filesystem::path& store, const std::vector<StoreTable>& tables);
 
-// The same with another password: for tests that need a store the program
-// cannot open.
+// The same with another key: for tests that need a store the program cannot
+// open.
 void write_store_with_password(const std::filesystem::path& store,
                                const std::vector<StoreTable>& tables, std::string_view password);
 

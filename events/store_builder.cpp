@@ -116,7 +116,7 @@ TsvCheck check_tsv(std::string_view content, std::string_view table, std::string
 
   const std::size_t width = check.table.columns.size();
   const bool facts = table == kFactsTable;
-  std::map<std::string, double> last_year_of_day;  // facts: year of the last head of each day
+  std::map<std::string, std::string> last_year_of_day;  // facts: year of the last head of a day
   std::string previous_data;
   bool previous_ok = false;
   for (std::size_t i = 1; i < lines.size(); ++i) {
@@ -150,14 +150,15 @@ TsvCheck check_tsv(std::string_view content, std::string_view table, std::string
                                    std::string(data) + ".");
         }
       } else {
+        // Years compare as text, as the facts pass compares them: "476"
+        // comes after "1492".
         const std::string day(data.substr(0, 5));
-        const double year = rt::val(data.substr(6));
+        const std::string year(data.substr(6));
         const auto last = last_year_of_day.find(day);
         if (last != last_year_of_day.end() && year < last->second) {
           check.warnings.push_back(at_line(file, number) + "i fatti del " + day +
-                                   " non sono in ordine di anno crescente (" +
-                                   std::string(data.substr(6)) + " dopo " +
-                                   rt::number_text(last->second) + ").");
+                                   " non sono in ordine di anno crescente (" + year + " dopo " +
+                                   last->second + ").");
         }
         last_year_of_day[day] = year;
       }
@@ -165,20 +166,67 @@ TsvCheck check_tsv(std::string_view content, std::string_view table, std::string
     previous_ok = ok;
     previous_data = std::string(data);
     check.table.rows.emplace_back(fields.begin(), fields.end());
+    check.origins.push_back(std::string(file) + ", riga " + std::to_string(number));
   }
   return check;
 }
 
-BuildReport build_store(const std::filesystem::path& facts_tsv,
-                        const std::filesystem::path& births_tsv,
+TsvCheck read_tsv_input(const std::filesystem::path& input, std::string_view table) {
+  std::vector<std::filesystem::path> files;
+  std::error_code error;
+  if (std::filesystem::is_directory(input, error)) {
+    for (const auto& entry : std::filesystem::directory_iterator(input, error)) {
+      if (entry.path().extension() == ".tsv") files.push_back(entry.path());
+    }
+    if (error) throw Failure("Impossibile leggere la cartella " + input.string() + ".");
+    std::sort(files.begin(), files.end());
+    if (files.empty()) throw Failure("Nessun file .tsv nella cartella " + input.string() + ".");
+  } else {
+    files.push_back(input);
+  }
+  TsvCheck all;
+  for (const auto& file : files) {
+    const std::string name = files.size() > 1
+                                 ? (file.parent_path().filename() / file.filename()).string()
+                                 : file.filename().string();
+    TsvCheck part = check_tsv(read_file(file), table, name);
+    all.errors.insert(all.errors.end(), part.errors.begin(), part.errors.end());
+    all.warnings.insert(all.warnings.end(), part.warnings.begin(), part.warnings.end());
+    if (all.table.columns.empty()) {
+      all.table = std::move(part.table);
+      all.origins = std::move(part.origins);
+      continue;
+    }
+    // Later files may order their columns otherwise: take the first's order.
+    std::vector<std::size_t> order;
+    for (const auto& column : all.table.columns) {
+      const auto at = std::find(part.table.columns.begin(), part.table.columns.end(), column);
+      order.push_back(static_cast<std::size_t>(at - part.table.columns.begin()));
+    }
+    const std::size_t width = part.table.columns.size();
+    if (std::any_of(order.begin(), order.end(), [&](std::size_t i) { return i >= width; })) {
+      continue;  // a refused header: its errors are reported already
+    }
+    for (std::size_t r = 0; r < part.table.rows.size(); ++r) {
+      std::vector<std::string> row;
+      for (const std::size_t i : order) row.push_back(std::move(part.table.rows[r][i]));
+      all.table.rows.push_back(std::move(row));
+      all.origins.push_back(std::move(part.origins[r]));
+    }
+  }
+  return all;
+}
+
+BuildReport build_store(const std::filesystem::path& facts_input,
+                        const std::filesystem::path& births_input,
                         const std::filesystem::path& store) {
   BuildReport report;
   std::vector<StoreTable> tables;
   const std::pair<const std::filesystem::path*, std::string_view> inputs[] = {
-      {&facts_tsv, kFactsTable}, {&births_tsv, kBirthsTable}};
+      {&facts_input, kFactsTable}, {&births_input, kBirthsTable}};
   for (const auto& [path, table] : inputs) {
     try {
-      TsvCheck check = check_tsv(read_file(*path), table, path->filename().string());
+      TsvCheck check = read_tsv_input(*path, table);
       report.errors.insert(report.errors.end(), check.errors.begin(), check.errors.end());
       report.warnings.insert(report.warnings.end(), check.warnings.begin(), check.warnings.end());
       tables.push_back(std::move(check.table));
@@ -212,7 +260,7 @@ std::string table_to_tsv(const StoreTable& table) {
 
 std::string dump_table(const std::filesystem::path& store, std::string_view table) {
   fields_of(table);
-  return table_to_tsv(read_table(store, table));
+  return table_to_tsv(EventStore(store).table(table));
 }
 
 }  // namespace giornaro::events

@@ -19,6 +19,7 @@ namespace giornaro::events {
 
 struct TsvCheck {
   StoreTable table;
+  std::vector<std::string> origins;   // "OGGI.tsv, riga 7" for each of table.rows
   std::vector<std::string> errors;    // "OGGI.tsv, riga 7: ..." : the file is refused
   std::vector<std::string> warnings;  // the store is built, but the order is off
 };
@@ -38,11 +39,17 @@ struct BuildReport {
   bool built = false;
 };
 
-// Checks both files and, when neither is refused, writes the store (through a
-// temporary file renamed over `store`; an existing store is replaced).
-// Files that cannot be read or a store that cannot be written are errors.
-BuildReport build_store(const std::filesystem::path& facts_tsv,
-                        const std::filesystem::path& births_tsv,
+// Reads the records of table `table` from `input`: one TSV file, or a folder
+// whose *.tsv files are read in the order of their names (data/fatti/01.tsv
+// .. 12.tsv), each with its own header row; the table takes the first file's
+// column order. Files that cannot be read are errors.
+TsvCheck read_tsv_input(const std::filesystem::path& input, std::string_view table);
+
+// Checks both inputs and, when neither is refused, writes the store (through
+// a temporary file renamed over `store`; an existing store is replaced).
+// Inputs that cannot be read or a store that cannot be written are errors.
+BuildReport build_store(const std::filesystem::path& facts_input,
+                        const std::filesystem::path& births_input,
                         const std::filesystem::path& store);
 
 // The table as TSV text: its columns, then its records, each line ended by LF.

@@ -13,6 +13,24 @@ std::optional<int> read_part(std::string_view part, std::size_t max_digits) {
   return value;
 }
 
+constexpr std::chrono::year_month_day kGregorianReform{std::chrono::year{1582},
+                                                       std::chrono::October, std::chrono::day{15}};
+
+bool is_julian(std::chrono::year_month_day date) {
+  return date < kGregorianReform;
+}
+
+// Days from 1 January 1970 (Gregorian) to a Julian date.
+long long julian_days_from_epoch(std::chrono::year_month_day date) {
+  const auto month = static_cast<unsigned>(date.month());
+  const long long year = static_cast<int>(date.year()) - (month <= 2 ? 1 : 0);
+  const long long era = (year >= 0 ? year : year - 3) / 4;
+  const long long year_of_era = year - era * 4;
+  const long long day_of_year =
+      (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + static_cast<unsigned>(date.day()) - 1;
+  return era * 1461 + year_of_era * 365 + day_of_year - 719470;
+}
+
 }  // namespace
 
 std::optional<std::chrono::year_month_day> parse_date_dmy(std::string_view text) {
@@ -27,8 +45,19 @@ std::optional<std::chrono::year_month_day> parse_date_dmy(std::string_view text)
   const std::chrono::year_month_day date{std::chrono::year{*year},
                                          std::chrono::month{static_cast<unsigned>(*month)},
                                          std::chrono::day{static_cast<unsigned>(*day)}};
-  if (!date.ok()) return std::nullopt;
+  if (is_julian(date)) {
+    const bool julian_leap_day = *month == 2 && *day == 29 && *year % 4 == 0;
+    if (!date.ok() && !julian_leap_day) return std::nullopt;
+  } else if (!date.ok()) {
+    return std::nullopt;
+  }
   return date;
+}
+
+int record_weekday(std::chrono::year_month_day date) {
+  if (!is_julian(date)) return weekday_sunday_first(date);
+  // 1 January 1970 was a Thursday.
+  return static_cast<int>(((julian_days_from_epoch(date) + 4) % 7 + 7) % 7) + 1;
 }
 
 int weekday_sunday_first(std::chrono::year_month_day date) {

@@ -58,8 +58,8 @@ TEST(GiorniPrima, WeekdaySuffixOfADateText) {
   } cases[] = {
       {"25/12/2004", " (Sabato)"}, {"1/1/2000", " (Sabato)"},    {"20/4/2025", " (Domenica)"},
       {"21/4/2025", " (Lunedì)"},  {"4/7/1776", " (Giovedì)"},   {"15/10/1582", " (Venerdì)"},
-      {"4/10/1582", " (Lunedì)"},  // proleptic Gregorian, not the Julian Thursday
-      {"1/1/1", " (Lunedì)"},      {"31/12/9999", " (Venerdì)"}, {"05/09/2023", " (Martedì)"},
+      {"4/10/1582", " (Giovedì)"},  // the last Julian day, a Thursday
+      {"1/1/1", " (Sabato)"},      {"31/12/9999", " (Venerdì)"}, {"05/09/2023", " (Martedì)"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);

@@ -97,7 +97,7 @@ TEST(EventsEndToEnd, DayListsFromStoreAndArchive) {
       {nozze, true},
       {"Un'altra festa", false},
       {S, false},
-      {"476 - AVVENIMENTI (1549 ANNI AD OGGI)  (Martedì)", false},
+      {"476 - AVVENIMENTI (1549 ANNI AD OGGI)  (Mercoledì)", false},
       {"Un fatto con un anno di tre cifre.", false},
       {S, false},
   };

@@ -67,7 +67,7 @@ TEST(FactsPass, CollectsEntriesOfTheDay) {
        "25/12",
        2025y / December / 25,
        {{"25/12/800", "- Carlo Magno", "*"}},
-       {{"800 - AVVENIMENTI (1225 ANNI AD OGGI)  (Lunedì)", "Carlo Magno"}}},
+       {{"800 - AVVENIMENTI (1225 ANNI AD OGGI)  (Venerdì)", "Carlo Magno"}}},
       {"dates of the day that are no date are skipped with their continuations",
        "29/02",
        2024y / February / 29,
@@ -159,7 +159,7 @@ TEST(BirthsPass, KeepsStoreOrderAndTheBirthDatesOwnWeekday) {
              "29/02", 2024y / February / 29, List2);
   ASSERT_EQ(List2.size(), 6u);
   EXPECT_EQ(List2[0].text, "1792 - Gioachino Rossini (Mercoledì) ANNI: 232");
-  EXPECT_EQ(List2[3].text, "1468 - Alessandro Farnese (Sabato) ANNI: 556");
+  EXPECT_EQ(List2[3].text, "1468 - Alessandro Farnese (Lunedì) ANNI: 556");
 }
 
 TEST(BirthsPass, EmptyNotoFailsAfterTheTitleLine) {

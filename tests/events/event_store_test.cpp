@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "events/day_entries.h"
 #include "runtime/failure.h"
 #include "tests/support/temp_folder.h"
 
@@ -18,7 +21,7 @@ const StoreTable kBirths{
 
 std::vector<FactRecord> all_facts(const std::filesystem::path& store) {
   std::vector<FactRecord> out;
-  read_facts(store, [&](const FactRecord& r) { out.push_back(r); });
+  EventStore(store).all_facts([&](const FactRecord& r) { out.push_back(r); });
   return out;
 }
 
@@ -45,12 +48,12 @@ TEST(EventStore, ReadsFieldsByNameInStoreOrder) {
   EXPECT_EQ(facts[1].Tipo, "");
 
   std::vector<BirthRecord> births;
-  read_births(store, [&](const BirthRecord& r) { births.push_back(r); });
+  EventStore(store).all_births([&](const BirthRecord& r) { births.push_back(r); });
   ASSERT_EQ(births.size(), 1u);
   EXPECT_EQ(births[0].nome, "Jim Morrison");
   EXPECT_EQ(births[0].cosa, "");
 
-  const StoreTable table = read_table(store, "OGGI");
+  const StoreTable table = EventStore(store).table("OGGI");
   EXPECT_EQ(table.columns, kFacts.columns);
   EXPECT_EQ(table.rows, kFacts.rows);
 }
@@ -62,6 +65,50 @@ TEST(EventStore, FieldNamesMatchWhateverTheirCase) {
   const auto facts = all_facts(store);
   ASSERT_EQ(facts.size(), 1u);
   EXPECT_EQ(facts[0].Tipo, "AS");
+}
+
+// The day's records through the index give the facts pass exactly what a
+// reading of the whole table gives it, however the days are interleaved.
+TEST(EventStore, FactsOfADayCollectLikeTheWholeTable) {
+  using namespace std::chrono;
+  TempFolder folder;
+  const auto store = folder / "lune.dat";
+  std::mt19937 random(20261208);
+  const char* keys[] = {"08/12", "09/12", "29/02"};
+  const char* codes[] = {"*", "SP", "XX", ""};
+  for (int round = 0; round < 30; ++round) {
+    StoreTable facts{"OGGI", {"Data", "dato", "Tipo"}, {}};
+    const int records = static_cast<int>(random() % 40);
+    for (int i = 0; i < records; ++i) {
+      const std::string key = keys[random() % 3];
+      const std::string year = std::to_string(1400 + random() % 700);
+      const bool continuation = random() % 3 == 0;
+      facts.rows.push_back({random() % 25 == 0 ? "" : key + "/" + year,
+                            (continuation ? "*" : "- ") + std::to_string(i), codes[random() % 4]});
+    }
+    write_store(store, {facts, kBirths});
+    const EventStore events(store);
+    for (const char* key : keys) {
+      SCOPED_TRACE(std::to_string(round) + " " + key);
+      const year_month_day today = 2024y / December / 8;
+      FactsPass whole(key, today), day(key, today);
+      std::string whole_failure, day_failure;
+      try {
+        events.all_facts([&](const FactRecord& r) { whole.add(r); });
+      } catch (const Failure& failure) {
+        whole_failure = failure.what();
+      }
+      try {
+        events.facts_of_day(key, [&](const FactRecord& r) { day.add(r); });
+      } catch (const Failure& failure) {
+        day_failure = failure.what();
+      }
+      if (whole_failure.empty()) {
+        EXPECT_EQ(day_failure, "");
+        EXPECT_EQ(day.entries(), whole.entries());
+      }
+    }
+  }
 }
 
 TEST(EventStore, FailuresNameTheStoreAndTheReason) {
@@ -96,7 +143,7 @@ TEST(EventStore, FailuresNameTheStoreAndTheReason) {
       if (c.table == "OGGI") {
         all_facts(store);
       } else {
-        read_births(store, [](const BirthRecord&) {});
+        EventStore(store).births_of_day("08/12", [](const BirthRecord&) {});
       }
     });
     EXPECT_NE(message.find("lune.dat"), std::string::npos) << message;

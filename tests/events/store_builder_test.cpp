@@ -64,9 +64,12 @@ TEST(CheckTsv, WarnsWhereTheOrderIsOff) {
     std::vector<std::string> warnings;
   } cases[] = {
       {"ascending years, continuations after their fact: no warning",
-       "08/12/800\t- a\t*\n08/12/1854\t- b\t*\n08/12/1854\t* c\t\n09/12/1700\t- d\t*\n",
+       "08/12/1854\t- b\t*\n08/12/1854\t* c\t\n08/12/800\t- a\t*\n09/12/1700\t- d\t*\n",
        {}},
-      {"years compare as numbers, not as text", "25/12/800\t- a\t*\n25/12/1066\t- b\t*\n", {}},
+      {"years compare as text, as the facts pass compares them",
+       "25/12/800\t- a\t*\n25/12/1066\t- b\t*\n",
+       {"OGGI.tsv, riga 3: i fatti del 25/12 non sono in ordine di anno crescente (1066 dopo "
+        "800)."}},
       {"a lower year after a higher one of the same day",
        "08/12/1900\t- a\t*\n09/12/1800\t- b\t*\n08/12/1850\t- c\t*\n",
        {"OGGI.tsv, riga 4: i fatti del 08/12 non sono in ordine di anno crescente (1850 dopo "

@@ -21,7 +21,10 @@ TEST(ParseDateDmy, ValidAndInvalidTexts) {
       {"1/1/1", true, 1, 1, 1},
       {"31/12/9999", true, 9999, 12, 31},
       {"31/02/2020", false, 0, 0, 0},
-      {"29/02/1900", false, 0, 0, 0},  // no leap day in 1900
+      {"29/02/1900", false, 0, 0, 0},     // no leap day in 1900
+      {"29/02/1500", true, 1500, 2, 29},  // Julian leap day before the reform
+      {"29/02/1700", false, 0, 0, 0},
+      {"10/10/1582", true, 1582, 10, 10},  // a Julian date
       {"29/02/2023", false, 0, 0, 0},
       {"31/04/2020", false, 0, 0, 0},
       {"0/1/2020", false, 0, 0, 0},
@@ -72,6 +75,40 @@ TEST(WeekdaySundayFirst, StepsByOneEveryDayOfYears1To9999) {
     }
     expected = expected % 7 + 1;
   }
+}
+
+// Records before 15 October 1582 are Julian dates.
+TEST(RecordWeekday, HistoricalDatesAndTheReform) {
+  struct Case {
+    const char* text;
+    int weekday;
+  } cases[] = {
+      {"1/1/1", 7},       // a Saturday in the Julian calendar
+      {"14/10/1066", 7},  // battle of Hastings, a Saturday
+      {"12/10/1492", 6},  // Columbus lands, a Friday
+      {"4/10/1582", 5},   // last Julian day in Rome, a Thursday
+      {"15/10/1582", 6},  // first Gregorian day, the Friday after
+      {"20/4/2025", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(record_weekday(*parse_date_dmy(c.text)), c.weekday);
+  }
+  // Every Julian day from 1/1/1 to 4/10/1582 follows the day before it.
+  int expected = 7;
+  for (int y = 1; y <= 1582; ++y) {
+    for (int m = 1; m <= 12; ++m) {
+      for (int d = 1; d <= 31; ++d) {
+        const std::string text =
+            std::to_string(d) + "/" + std::to_string(m) + "/" + std::to_string(y);
+        const auto date = parse_date_dmy(text);
+        if (!date || *date >= year{1582} / October / 5) continue;
+        if (record_weekday(*date) != expected) FAIL() << text;
+        expected = expected % 7 + 1;
+      }
+    }
+  }
+  EXPECT_EQ(expected, 6);  // and 15/10/1582 comes next
 }
 
 TEST(IsLeapYear, GregorianRule) {
