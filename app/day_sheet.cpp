@@ -4,6 +4,7 @@
 #include "calendar/feasts.h"
 #include "calendar/saints.h"
 #include "events/day_lists.h"
+#include "events/event_store.h"
 #include "place/place_file.h"
 #include "place/place_table.h"
 #include "runtime/dates.h"
@@ -46,7 +47,7 @@ void show_moon(DaySheet& sheet, const sky::MoonState& moon) {
 void read_day_lists(DaySheet& sheet) {
   events::DayLists lists;
   try {
-    events::ApriDB(sheet.CANNO, sheet.today, sheet.folder, lists);
+    events::ApriDB(sheet.CANNO, sheet.today, sheet.folder, sheet.store, lists);
   } catch (...) {
     sheet.List1 = std::move(lists.List1);
     sheet.List2 = std::move(lists.List2);
@@ -101,9 +102,15 @@ void compute_from_place(DaySheet& sheet, const Today& t, sky::MoonState& moon) {
 }  // namespace
 
 DaySheet compute_day_sheet(std::chrono::year_month_day today, const std::filesystem::path& folder) {
+  return compute_day_sheet(today, folder, rt::join_path(folder, events::kStoreFileName));
+}
+
+DaySheet compute_day_sheet(std::chrono::year_month_day today, const std::filesystem::path& folder,
+                           const std::filesystem::path& store) {
   DaySheet sheet;
   sheet.today = today;
   sheet.folder = folder;
+  sheet.store = store;
   const Today t = split_date(today);
 
   // The archive must exist; an unwritable folder only costs the archive.

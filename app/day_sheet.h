@@ -48,6 +48,7 @@ struct DaySheet {
   // What later changes of the sheet need.
   std::chrono::year_month_day today{};
   std::filesystem::path folder;
+  std::filesystem::path store;       // lune.dat
   std::filesystem::path place_file;  // luogo.txt
   int place_index = 999;             // row of the place table; 999 while unresolved
 };
@@ -55,6 +56,11 @@ struct DaySheet {
 // The sheet for `today`, reading and writing files in `folder` (the program's
 // current folder).
 DaySheet compute_day_sheet(std::chrono::year_month_day today, const std::filesystem::path& folder);
+
+// The same with the event store read from `store` (the installed one when
+// the user's folder holds none of its own).
+DaySheet compute_day_sheet(std::chrono::year_month_day today, const std::filesystem::path& folder,
+                           const std::filesystem::path& store);
 
 // Confirms the place picked in the place panel: writes `picked` to luogo.txt
 // and recomputes sunrise and sunset for it; nothing else on the sheet depends

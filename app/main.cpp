@@ -1,154 +1,167 @@
-// giornaro: the desk almanac. With a display it opens the day sheet window;
-// without one, or with --text or --json, it prints the sheet. The unlisted
-// --time-to-paint opens the window, reports how long the first paint took
-// and quits (scripts/time_to_paint.sh).
+// giornaro: the desk almanac's one command. It prints the day sheet itself
+// (--text, --json, --date, --luogo, or no reachable display) and starts the
+// window program giornaro-finestra only when a window is wanted, so the
+// terminal sheet never loads the window toolkit.
+#include <fcntl.h>
 #include <unistd.h>
 
-#include <QApplication>
-#include <QTimer>
-#include <chrono>
-#include <cstdlib>
-#include <ctime>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "app/command_line.h"
+#include "app/data_folder.h"
 #include "app/day_sheet.h"
+#include "app/display.h"
 #include "app/headless.h"
-#include "app/main_window.h"
+#include "app/os_error.h"
+#include "place/place_table.h"
 #include "runtime/clock.h"
-#include "toolkit/ui_resources.h"
-#include "toolkit/window.h"
+
+#ifndef GIORNARO_DATA_FROM_EXE
+#define GIORNARO_DATA_FROM_EXE "../share/giornaro"
+#endif
+#ifndef GIORNARO_WINDOW_FROM_EXE
+#define GIORNARO_WINDOW_FROM_EXE "../libexec/giornaro"
+#endif
+#ifndef GIORNARO_VERSION
+#define GIORNARO_VERSION "?"
+#endif
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "Uso: giornaro [--text | --json | --help]\n"
-    "  senza opzioni  apre il foglio del giorno (in un terminale senza schermo grafico lo stampa)\n"
-    "  --text         stampa il foglio del giorno come testo\n"
-    "  --json         stampa il foglio del giorno come oggetto JSON\n"
-    "  --help         mostra questo aiuto\n"
-    "I file luogo.txt, NewData.txt e lune.dat sono letti dalla cartella corrente.\n";
+namespace fs = std::filesystem;
+using giornaro::app::Options;
 
-bool has_display() {
-  const char* x11 = std::getenv("DISPLAY");
-  const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  return (x11 && *x11) || (wayland && *wayland);
-}
+constexpr int kBadCommandLine = 2;
+constexpr int kSheetIncomplete = 3;
+constexpr int kOutputFailed = 4;
 
-// Milliseconds since the kernel started this process (10 ms steps), or -1.
-double ms_since_process_start() {
-  std::ifstream stat("/proc/self/stat");
-  std::string content((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-  const auto end_of_name = content.rfind(')');
-  if (end_of_name == std::string::npos) return -1;
-  std::istringstream fields(content.substr(end_of_name + 2));
-  std::string field;
-  // Fields from the third (state) on; the start time is the 22nd.
-  for (int i = 3; i < 22 && fields >> field; ++i) {
+bool stdout_was_closed = false;
+
+// A closed standard descriptor is reopened on /dev/null, so that no file the
+// program opens later takes its number (the sheet would be written into it).
+// A closed standard output is remembered and reported when the sheet is
+// written.
+void guard_standard_descriptors() {
+  for (int fd = 0; fd <= 2; ++fd) {
+    if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+    const int opened = open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+    if (opened != fd && opened >= 0) close(opened);
+    if (fd == STDOUT_FILENO) stdout_was_closed = true;
   }
-  unsigned long long start_ticks = 0;
-  if (!(fields >> start_ticks)) return -1;
-  timespec now{};
-  clock_gettime(CLOCK_BOOTTIME, &now);
-  const double now_ms = now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
-  return now_ms - start_ticks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-// Reports the time from process start to the first paint of the window, then
-// quits.
-class FirstPaintTimer : public QObject {
- public:
-  explicit FirstPaintTimer(std::chrono::steady_clock::time_point main_start)
-      : main_start_(main_start) {}
+void complain(std::string_view message) {
+  std::cerr << "giornaro: " << message << "\n";
+}
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !done_) {
-      done_ = true;
-      const double since_process = ms_since_process_start();
-      const double since_main =
-          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - main_start_)
-              .count();
-      std::cout << "primo disegno: " << since_process << " ms dall'avvio del processo, "
-                << since_main << " ms da main()\n";
-      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+// Writes all of `text` to standard output; on failure says why and gives the
+// exit status for it.
+int write_output(std::string_view text) {
+  int error = stdout_was_closed ? EBADF : 0;
+  while (error == 0 && !text.empty()) {
+    const ssize_t written = write(STDOUT_FILENO, text.data(), text.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      error = written < 0 ? errno : EIO;
+      break;
     }
-    return QObject::eventFilter(watched, event);
+    text.remove_prefix(static_cast<std::size_t>(written));
   }
-
- private:
-  std::chrono::steady_clock::time_point main_start_;
-  bool done_ = false;
-};
-
-int show_window(int& argc, char** argv, bool time_to_paint,
-                std::chrono::steady_clock::time_point main_start) {
-  QApplication application(argc, argv);
-  QApplication::setWindowIcon(giornaro::toolkit::window_icon());
-  giornaro::app::MainWindow window(giornaro::app::compute_day_sheet(
-      giornaro::rt::today_local(), std::filesystem::current_path()));
-  FirstPaintTimer first_paint(main_start);
-  if (time_to_paint) window.installEventFilter(&first_paint);
-  window.setArchiveEditorOpener(giornaro::app::open_archive_editor);
-  giornaro::toolkit::center_on_screen(&window);
-  window.show();
-  if (!time_to_paint) QTimer::singleShot(0, &window, &giornaro::app::MainWindow::reportStartErrors);
-  return application.exec();
+  if (error == 0) return 0;
+  complain(error == EBADF
+               ? std::string("lo standard output è chiuso: non si è potuto scrivere nulla.")
+               : "impossibile scrivere sullo standard output: " +
+                     giornaro::app::os_error_text(error) + ".");
+  return kOutputFailed;
 }
 
-int print_sheet(const giornaro::app::DaySheet& sheet, bool json) {
-  if (json) {
-    std::cout << giornaro::app::sheet_to_json(sheet).dump(2) << "\n";
-  } else {
-    std::cout << giornaro::app::sheet_to_text(sheet, isatty(STDOUT_FILENO) != 0);
+fs::path program_folder() {
+  std::error_code error;
+  return fs::read_symlink("/proc/self/exe", error).parent_path();
+}
+
+std::string folder_note(const Options& options) {
+  const auto plan = giornaro::app::plan_data_folder(
+      giornaro::app::data_folder_inputs(options.folder, GIORNARO_DATA_FROM_EXE));
+  if (!plan.error.empty()) return "Ora: " + plan.error + "\n";
+  return "Ora: dati in " + plan.folder.string() + ", archivio " + plan.store.string() + "\n";
+}
+
+int print_sheet(const Options& options) {
+  const auto folder = giornaro::app::prepare_data_folder(
+      giornaro::app::data_folder_inputs(options.folder, GIORNARO_DATA_FROM_EXE));
+  if (!folder.error.empty()) {
+    complain(folder.error);
+    return kSheetIncomplete;
   }
-  for (const auto& error : sheet.errors) std::cerr << "giornaro: " << error << "\n";
-  return sheet.errors.empty() ? 0 : 3;
+  auto sheet = giornaro::app::compute_day_sheet(options.date.value_or(giornaro::rt::today_local()),
+                                                folder.folder, folder.store);
+  if (options.place) giornaro::app::show_place(sheet, *options.place);
+
+  const int written = write_output(
+      options.output == Options::Output::Json
+          ? giornaro::app::sheet_json_text(sheet)
+          : giornaro::app::sheet_to_text(sheet, giornaro::app::text_style_for(STDOUT_FILENO)));
+  for (const auto& error : sheet.errors) complain(error);
+  if (written != 0) return written;
+  return sheet.errors.empty() ? 0 : kSheetIncomplete;
+}
+
+// Replaces this process with the window program; returns only when it could
+// not be started.
+void start_window(const Options& options) {
+  const fs::path here = program_folder();
+  std::vector<std::string> arguments{"giornaro"};
+  if (options.folder) arguments.insert(arguments.end(), {"--cartella", options.folder->string()});
+  if (options.time_to_paint) arguments.emplace_back("--time-to-paint");
+  std::vector<char*> pointers;
+  for (auto& argument : arguments) pointers.push_back(argument.data());
+  pointers.push_back(nullptr);
+  for (const fs::path& candidate :
+       {here / GIORNARO_WINDOW_FROM_EXE / "giornaro-finestra", here / "giornaro-finestra"}) {
+    execv(candidate.c_str(), pointers.data());
+  }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const auto main_start = std::chrono::steady_clock::now();
-  enum class Mode { Window, Text, Json } mode = Mode::Window;
-  bool time_to_paint = false;
-  if (argc > 2) {
-    std::cerr << kUsage;
-    return 2;
+  guard_standard_descriptors();
+  const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  const auto parsed = giornaro::app::parse_options(arguments);
+  if (!parsed.error.empty()) {
+    complain(parsed.error);
+    std::cerr << "Per l'aiuto: giornaro --help\n";
+    return kBadCommandLine;
   }
-  if (argc == 2) {
-    const std::string_view arg = argv[1];
-    if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage;
-      return 0;
-    }
-    if (arg == "--text") {
-      mode = Mode::Text;
-    } else if (arg == "--json") {
-      mode = Mode::Json;
-    } else if (arg == "--time-to-paint") {
-      time_to_paint = true;
-    } else {
-      std::cerr << "giornaro: opzione sconosciuta: " << arg << "\n" << kUsage;
-      return 2;
-    }
-  }
-  if (mode == Mode::Window && !has_display()) {
-    if (time_to_paint) {
-      std::cerr << "giornaro: --time-to-paint richiede uno schermo grafico\n";
-      return 2;
-    }
-    mode = Mode::Text;
-  }
-  if (mode == Mode::Window) {
-    int qt_argc = 1;
-    return show_window(qt_argc, argv, time_to_paint, main_start);
+  Options options = parsed.options;
+  if (options.help) return write_output(giornaro::app::usage_text(folder_note(options)));
+  if (options.version) return write_output("giornaro " GIORNARO_VERSION "\n");
+  if (options.list_places) {
+    std::string names;
+    for (const auto& place : giornaro::place::places()) names.append(place.name).append("\n");
+    return write_output(names);
   }
 
-  const auto sheet = giornaro::app::compute_day_sheet(giornaro::rt::today_local(),
-                                                      std::filesystem::current_path());
-  return print_sheet(sheet, mode == Mode::Json);
+  if (options.output == Options::Output::Window) {
+    const auto display = giornaro::app::check_display();
+    if (display.reachable) {
+      start_window(options);
+      complain("impossibile avviare la finestra (giornaro-finestra: " +
+               giornaro::app::os_error_text(errno) + "): il foglio è stampato come testo.");
+    } else if (options.time_to_paint) {
+      complain("--time-to-paint richiede uno schermo grafico raggiungibile.");
+      return kBadCommandLine;
+    } else if (display.named) {
+      complain("lo schermo grafico (" + display.which +
+               ") non risponde: il foglio è stampato come testo.");
+    }
+    options.output = Options::Output::Text;
+  }
+  return print_sheet(options);
 }

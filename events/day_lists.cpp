@@ -11,8 +11,12 @@ namespace giornaro::events {
 
 void ApriDB(std::string_view GGDD, std::chrono::year_month_day today,
             const std::filesystem::path& folder, DayLists& lists) {
-  const std::filesystem::path store = rt::join_path(folder, kStoreFileName);
+  ApriDB(GGDD, today, folder, rt::join_path(folder, kStoreFileName), lists);
+}
 
+void ApriDB(std::string_view GGDD, std::chrono::year_month_day today,
+            const std::filesystem::path& folder, const std::filesystem::path& store,
+            DayLists& lists) {
   const EventStore events(store);
   FactsPass facts(GGDD, today);
   events.facts_of_day(GGDD, [&](const FactRecord& record) { facts.add(record); });

@@ -25,4 +25,10 @@ struct DayLists {
 void ApriDB(std::string_view GGDD, std::chrono::year_month_day today,
             const std::filesystem::path& folder, DayLists& lists);
 
+// The same with the store read from `store` instead of the folder's lune.dat
+// (an installed store shared by every user).
+void ApriDB(std::string_view GGDD, std::chrono::year_month_day today,
+            const std::filesystem::path& folder, const std::filesystem::path& store,
+            DayLists& lists);
+
 }  // namespace giornaro::events

@@ -1,17 +1,30 @@
 #!/usr/bin/env bash
 # Installs every Debian package needed to build, run and test GIORNARO.
 # Safe to run again: packages already present are skipped.
+#
+#   setup.sh            what building, testing and packaging need
+#   setup.sh speed      also what scripts/compare_speed.sh runs (hyperfine, remind)
+#   setup.sh icons      also what scripts/draw_icons.sh runs (rsvg-convert)
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-qpa-plugins
   libsqlcipher-dev sqlcipher
   nlohmann-json3-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  faketime ncal
+  faketime ncal bsdutils
   xvfb xauth x11-utils imagemagick fonts-liberation
+  dpkg-dev file desktop-file-utils appstream man-db groff-base
 )
+
+for group in "$@"; do
+  case "$group" in
+    speed) packages+=(hyperfine remind time xvfb) ;;
+    icons) packages+=(librsvg2-bin) ;;
+    *) echo "setup.sh: unknown group $group" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
