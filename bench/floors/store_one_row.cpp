@@ -13,7 +13,8 @@ struct OneRowRead {};
 
 int main() {
   try {
-    giornaro::events::read_births("lune.dat", [](const giornaro::events::BirthRecord&) {
+    const giornaro::events::EventStore store("lune.dat");
+    store.all_births([](const giornaro::events::BirthRecord&) {
       throw OneRowRead{};  // stop after the first record
     });
   } catch (const OneRowRead&) {
