@@ -48,7 +48,7 @@ cpack --config "$build/CPackConfig.cmake" -B "$work/package" -G DEB >/dev/null
 deb="$work/package/giornaro_${version}_amd64.deb"
 [ -f "$deb" ] || fail "no $deb: $(ls "$work/package")"
 depends=$(dpkg-deb -f "$deb" Depends)
-for wanted in libsqlcipher0 libqt6widgets6 qt6-qpa-plugins libc6; do
+for wanted in libqt6widgets6 qt6-qpa-plugins libc6; do
   grep -q "$wanted" <<<"$depends" || fail "Depends lacks $wanted: $depends"
 done
 dpkg-deb -c "$deb" >"$work/contents.txt"
