@@ -81,14 +81,18 @@ TEST(EditorLists, ItemsAndLinesFromARecord) {
       {"accents count as one character", "01/01/2001*Città      *Perché sì",
        "20010101*Città      *Perché sì", "01012001Città      Perché sì",
        shown("01/01/2001", "Città      ", "Perché sì")},
-      {"a line without \"*\"", "01/01/2001", "20010101", "01012001", shown("01/01/2001", "", "")},
+      {"a line without \"*\"", "01/01/2001", "20010101**", "01012001",
+       shown("01/01/2001", std::string(11, ' '), "")},
+      {"a text holding \"*\" is read whole", "05/09/1990*Nozze      *5*3",
+       "19900905*Nozze      *5*3", "09051990Nozze      5*3",
+       shown("05/09/1990", "Nozze      ", "5*3")},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
     EXPECT_EQ(list2_item(c.line), c.list2);
     EXPECT_EQ(list4_item(c.line), c.list4);
-    EXPECT_EQ(list1_line_from_list2(c.list2), c.list1);
-    EXPECT_EQ(list1_line_from_list4(c.list4), c.list1);
+    EXPECT_EQ(list1_line(c.line), c.list1);
+    EXPECT_EQ(fields_of_line(c.list1).Text2, read_record(c.line).text);
   }
 }
 
