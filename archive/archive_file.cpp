@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -35,6 +36,46 @@ std::string one_line_text(std::string_view text) {
 }
 
 const std::string kName(kArchiveFileName);
+
+bool is_ascii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Characters start..start+length-1 as rt::mid counts them, without decoding
+// a line that is plain ASCII (most are): the archive editor cuts every line
+// of a large archive.
+std::string cut(std::string_view line, std::size_t start, std::size_t length = std::string::npos) {
+  if (!is_ascii(line)) {
+    return rt::mid(line, static_cast<long>(start),
+                   length == std::string::npos ? -1 : static_cast<long>(length));
+  }
+  if (start > line.size()) return {};
+  return std::string(line.substr(start - 1, length));
+}
+
+// The code page is one byte per character: a table of the 256 decoded bytes
+// gives what the converter gives, at a fraction of its cost.
+std::string decode(std::string_view bytes) {
+  static const std::array<std::string, 256> table = [] {
+    std::array<std::string, 256> decoded;
+    for (int b = 0; b < 256; ++b)
+      decoded[static_cast<std::size_t>(b)] =
+          rt::cp1252_to_utf8(std::string(1, static_cast<char>(b)));
+    return decoded;
+  }();
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 8);
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x80) {
+      out.push_back(c);
+    } else {
+      out += table[b];
+    }
+  }
+  return out;
+}
 
 std::string reason() {
   return std::strerror(errno);
@@ -231,8 +272,7 @@ std::string make_raw_record(std::string_view date, std::string_view category,
 }
 
 ArchiveRecord read_record(std::string_view line) {
-  return ArchiveRecord{rt::mid(line, 1, 10), rt::mid(line, 12, static_cast<long>(kCategoryWidth)),
-                       rt::mid(line, 24)};
+  return ArchiveRecord{cut(line, 1, 10), cut(line, 12, kCategoryWidth), cut(line, 24)};
 }
 
 std::optional<std::string> first_character_outside_code_page(std::string_view text) {
@@ -254,7 +294,7 @@ ArchiveContent read_archive_content(const std::filesystem::path& path) {
   const Fd fd = open_locked(path, O_RDONLY, LOCK_SH, false);
   const std::string bytes = read_all(fd);
   ArchiveContent content;
-  content.lines = rt::split_lines(rt::cp1252_to_utf8(bytes));
+  content.lines = rt::split_lines(decode(bytes));
   content.stamp = stamp_of(stat_of(fd));
   return content;
 }
@@ -312,7 +352,7 @@ ArchiveContent rewrite_archive(
   if (foreign_encoding(old_bytes)) refuse_foreign_encoding();
 
   ArchiveContent result;
-  result.lines = edit(rt::split_lines(rt::cp1252_to_utf8(old_bytes)));
+  result.lines = edit(rt::split_lines(decode(old_bytes)));
   const std::string bytes = encode_lines(result.lines);
 
   const std::filesystem::path file = real_file(path);

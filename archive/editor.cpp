@@ -22,47 +22,90 @@ bool is_missing(const std::filesystem::path& path) {
   return !exists && !error;
 }
 
+// The order key of a text: every character lower-cased, in UTF-8, whose
+// byte order is the order of the code points, so that comparing two keys as
+// bytes gives rt::sorts_before's answer on the texts.
+std::string order_key(std::string_view text) {
+  const bool ascii = std::all_of(text.begin(), text.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (!ascii) return rt::encode_utf8(rt::sort_key(text));
+  std::string key(text);
+  for (char& c : key) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 0x20);
+  }
+  return key;
+}
+
 // Sorts `items` in the program's sort order, stable, and `lines` along with
 // them. Each item's key is built once: a sort that decoded both texts at every
 // comparison takes seconds for a large archive.
 void sort_with_lines(std::vector<std::string>& items, std::vector<std::string>& lines) {
-  std::vector<std::pair<std::u32string, std::size_t>> keys;
+  std::vector<std::string> keys;
   keys.reserve(items.size());
-  for (std::size_t i = 0; i < items.size(); ++i) keys.emplace_back(rt::sort_key(items[i]), i);
-  std::stable_sort(keys.begin(), keys.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& item : items) keys.push_back(order_key(item));
+  std::vector<std::size_t> order(items.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    const int compared = keys[a].compare(keys[b]);
+    return compared != 0 ? compared < 0 : a < b;
+  });
   std::vector<std::string> sorted_items;
   std::vector<std::string> sorted_lines;
   sorted_items.reserve(items.size());
   sorted_lines.reserve(items.size());
-  for (const auto& key : keys) {
-    sorted_items.push_back(std::move(items[key.second]));
-    sorted_lines.push_back(std::move(lines[key.second]));
+  for (const std::size_t i : order) {
+    sorted_items.push_back(std::move(items[i]));
+    sorted_lines.push_back(std::move(lines[i]));
   }
   items = std::move(sorted_items);
   lines = std::move(sorted_lines);
 }
 
-// Puts `item` and its line into the sorted lists, after every equal item.
-void insert_sorted(std::vector<std::string>& items, std::vector<std::string>& lines,
-                   std::string item, std::string line) {
+// Puts `item` and its line into the sorted lists, after every equal item;
+// returns the index it took.
+std::ptrdiff_t insert_sorted(std::vector<std::string>& items, std::vector<std::string>& lines,
+                             std::string item, std::string line) {
   const auto at = static_cast<std::ptrdiff_t>(rt::sorted_insert_position(items, item));
   items.insert(items.begin() + at, std::move(item));
   lines.insert(lines.begin() + at, std::move(line));
+  return at;
+}
+
+// Day, month and year of a record's date (positions 1-2, 4-5, 7-10).
+struct DateParts {
+  std::string day, month, year;
+};
+
+DateParts date_parts(std::string_view date) {
+  const bool ascii = std::all_of(date.begin(), date.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (!ascii) return {rt::left(date, 2), rt::mid(date, 4, 2), rt::mid(date, 7, 4)};
+  const auto part = [&](std::size_t start, std::size_t length) {
+    return start < date.size() ? std::string(date.substr(start, length)) : std::string();
+  };
+  return {part(0, 2), part(3, 2), part(6, 4)};
+}
+
+std::string padded_category(const std::string& category) {
+  const bool ascii = std::all_of(category.begin(), category.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii && category.size() == kCategoryWidth) return category;
+  return rt::pad_right(category, kCategoryWidth);
 }
 
 std::string list2_item(const ArchiveRecord& r) {
-  return rt::mid(r.date, 7, 4) + rt::mid(r.date, 4, 2) + rt::left(r.date, 2) + "*" + r.category +
-         "*" + r.text;
+  const DateParts d = date_parts(r.date);
+  return d.year + d.month + d.day + "*" + r.category + "*" + r.text;
 }
 
 std::string list4_item(const ArchiveRecord& r) {
-  return rt::mid(r.date, 4, 2) + rt::left(r.date, 2) + rt::mid(r.date, 7, 4) + r.category + r.text;
+  const DateParts d = date_parts(r.date);
+  return d.month + d.day + d.year + r.category + r.text;
 }
 
 std::string list1_line(const ArchiveRecord& r) {
-  return rt::left(r.date, 2) + "/" + rt::mid(r.date, 4, 2) + "/" + rt::mid(r.date, 7, 4) + kGap +
-         rt::pad_right(r.category, kCategoryWidth) + kGap + r.text;
+  const DateParts d = date_parts(r.date);
+  return d.day + "/" + d.month + "/" + d.year + kGap + padded_category(r.category) + kGap + r.text;
 }
 
 }  // namespace
@@ -159,6 +202,7 @@ void ArchiveEditor::fill_lists(const ArchiveContent& content) {
   }
   sort_with_lines(List2_, List2_lines_);
   List1_ = List2_lines_;
+  List1_shows_all_ = true;
   List2_stamp_ = content.stamp;
 }
 
@@ -182,9 +226,14 @@ void ArchiveEditor::insert_record(const std::string& record) {
   const ArchiveRecord parts = read_record(record);
   std::string line = list1_line(parts);
   insert_sorted(List4_, List4_lines_, list4_item(parts), line);
-  insert_sorted(List2_, List2_lines_, list2_item(parts), std::move(line));
+  const std::ptrdiff_t at = insert_sorted(List2_, List2_lines_, list2_item(parts), line);
   ++Rec_;
-  List1_ = List2_lines_;
+  if (List1_shows_all_) {
+    List1_.insert(List1_.begin() + at, std::move(line));
+  } else {
+    List1_ = List2_lines_;
+    List1_shows_all_ = true;
+  }
 }
 
 AddResult ArchiveEditor::add(std::string_view Text1, std::string_view Tipo,
@@ -212,15 +261,17 @@ AddResult ArchiveEditor::add(std::string_view Text1, std::string_view Tipo,
 int ArchiveEditor::remove(std::string_view Text1, std::string_view Tipo, std::string_view Text2) {
   Fin_ = 0;
   // A stored text may hold "*" (a file edited by hand): the record as typed
-  // finds it. The record as "Inserisci" stores the same fields finds what was
-  // added from them.
+  // finds it. When no line is that record, the record as "Inserisci" would
+  // have stored the same fields finds what was added from them.
   const std::string raw = make_raw_record(Text1, Tipo, Text2);
   const std::string stored = make_record(Text1, Tipo, Text2);
   int dropped = 0;
   const ArchiveContent kept = rewrite_archive(path_, [&](std::vector<std::string> lines) {
+    const bool raw_found = std::find(lines.begin(), lines.end(), raw) != lines.end();
+    const std::string& record = raw_found ? raw : stored;
     std::erase_if(lines, [&](const std::string& line) {
       if (line.empty()) return true;
-      if (line != raw && line != stored) return false;
+      if (line != record) return false;
       ++dropped;
       return true;
     });
@@ -236,6 +287,7 @@ bool ArchiveEditor::search(std::string_view Text3) {
   Fin_ = 0;
   if (rt::len(Text3) < 5) return false;
   List1_.clear();
+  List1_shows_all_ = false;
   for (std::size_t i = 0; i < List4_.size(); ++i) {
     const std::string& item = List4_[i];
     if (rt::mid(item, 3, 2) + "/" + rt::mid(item, 1, 2) != Text3) continue;

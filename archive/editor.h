@@ -123,11 +123,11 @@ class ArchiveEditor {
   AddResult add(std::string_view Text1, std::string_view Tipo, std::string_view Text2);
 
   // "Cancella": rewrites the file without every line equal to the record
-  // built from the fields (the category as it stands, not rewritten), either
-  // with the text as it is or as "Inserisci" stores it, and without empty
-  // lines, then Carica. Returns how many records were dropped. The rewrite
-  // goes through a temporary file under the archive's lock; on a failure to
-  // read or write (Failure) the file, List3 and List4 stay as they were.
+  // built from the fields (the category as it stands, not rewritten) with
+  // the text as it is (or, when no line is that record, as "Inserisci" would
+  // have stored it) and without empty lines, then Carica. Returns how many records were dropped.
+  // The rewrite goes through a temporary file under the archive's lock; on a failure to read or
+  // write (Failure) the file, List3 and List4 stay as they were.
   int remove(std::string_view Text1, std::string_view Tipo, std::string_view Text2);
 
   // "GO": the records of List4 whose day and month ("GG/MM") equal the key
@@ -152,6 +152,7 @@ class ArchiveEditor {
   // The shown line of every item of List2 and List4, in their order.
   std::vector<std::string> List2_lines_;
   std::vector<std::string> List4_lines_;
+  bool List1_shows_all_ = true;  // List1 holds List2's lines, not a search's
   // The file as List2 and List4 were last filled from it; empty when unknown.
   std::optional<FileStamp> List2_stamp_;
   std::optional<FileStamp> List4_stamp_;
