@@ -17,9 +17,11 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kFolderName = "giornaro";
 
+// Anything named lune.dat counts: a folder or a pipe of that name is the
+// folder's own store gone wrong, and opening it says so.
 bool is_file(const fs::path& path) {
   std::error_code ignored;
-  return fs::is_regular_file(path, ignored);
+  return fs::exists(fs::symlink_status(path, ignored));
 }
 
 // $XDG_DATA_HOME when it is an absolute path (the base directory rules ignore

@@ -1,9 +1,9 @@
 #include "app/day_sheet.h"
 
+#include "app/day_lists.h"
 #include "archive/archive_file.h"
 #include "calendar/feasts.h"
 #include "calendar/saints.h"
-#include "events/day_lists.h"
 #include "events/event_store.h"
 #include "place/place_file.h"
 #include "place/place_table.h"
@@ -43,11 +43,12 @@ void show_moon(DaySheet& sheet, const sky::MoonState& moon) {
 }
 
 // The facts and births of the sheet's day; after a failure the lists hold
-// what was read before it.
-void read_day_lists(DaySheet& sheet) {
-  events::DayLists lists;
+// what was read before it. Returns why the archive could not be read (the
+// lists are then complete but for its entries), empty when it was.
+std::string read_day_lists(DaySheet& sheet) {
+  DayLists lists;
   try {
-    events::ApriDB(sheet.CANNO, sheet.today, sheet.folder, sheet.store, lists);
+    ApriDB(sheet.CANNO, sheet.today, sheet.folder, sheet.store, lists);
   } catch (...) {
     sheet.List1 = std::move(lists.List1);
     sheet.List2 = std::move(lists.List2);
@@ -55,12 +56,15 @@ void read_day_lists(DaySheet& sheet) {
   }
   sheet.List1 = std::move(lists.List1);
   sheet.List2 = std::move(lists.List2);
+  return lists.archive_problem;
 }
 
 // The whole sheet once the place row is known (or still unresolved, which
 // fails when the place is shown): names, saint and feast, place and sun, moon,
-// date key and day lists, in that order.
-void compute_from_place(DaySheet& sheet, const Today& t, sky::MoonState& moon) {
+// date key and day lists, in that order. `archive_problem` receives why the
+// archive could not be read.
+void compute_from_place(DaySheet& sheet, const Today& t, sky::MoonState& moon,
+                        std::string& archive_problem) {
   sheet.luogo2 = place::place_list_rows();
 
   sheet.giorno = rt::number_text(t.day);
@@ -96,7 +100,7 @@ void compute_from_place(DaySheet& sheet, const Today& t, sky::MoonState& moon) {
 
   sheet.CANNO = two_digits(t.day) + "/" + two_digits(t.month);
 
-  read_day_lists(sheet);
+  archive_problem = archive_problem = read_day_lists(sheet);
 }
 
 }  // namespace
@@ -113,30 +117,37 @@ DaySheet compute_day_sheet(std::chrono::year_month_day today, const std::filesys
   sheet.store = store;
   const Today t = split_date(today);
 
-  // The archive must exist; an unwritable folder only costs the archive.
+  // The archive must exist; an unwritable folder only costs the archive, and
+  // its problem is told once, here or when the archive is read.
+  const std::filesystem::path archive = archive::archive_path(folder);
+  bool archive_reported = false;
   try {
-    rt::ensure_file_exists(archive::archive_path(folder));
+    archive::ensure_archive(archive);
   } catch (const Failure& failure) {
     sheet.errors.emplace_back(failure.what());
+    archive_reported = true;
   }
+  archive::remove_leftover_temporary(archive);
 
   sky::MoonState moon;
+  std::string archive_problem;
   try {
     sheet.place_file = rt::join_path(folder, place::kPlaceFileName);
     const std::string saved = place::read_saved_place(sheet.place_file);
     sheet.place_index = place::find_place(saved).value_or(999);
-    compute_from_place(sheet, t, moon);
+    compute_from_place(sheet, t, moon, archive_problem);
   } catch (const std::exception&) {
     // Restart once for ROMA, with the lists started afresh.
     sheet.place_index = place::kDefaultPlace;
     sheet.List1.clear();
     sheet.List2.clear();
     try {
-      compute_from_place(sheet, t, moon);
+      compute_from_place(sheet, t, moon, archive_problem);
     } catch (const std::exception& failure) {
       sheet.errors.emplace_back(failure.what());
     }
   }
+  if (!archive_problem.empty() && !archive_reported) sheet.errors.push_back(archive_problem);
   return sheet;
 }
 
@@ -156,7 +167,8 @@ void confirm_place(DaySheet& sheet, std::string_view picked) {
 void refresh_day_lists(DaySheet& sheet) {
   sheet.List1.clear();
   sheet.List2.clear();
-  read_day_lists(sheet);
+  const std::string archive_problem = read_day_lists(sheet);
+  if (!archive_problem.empty()) throw Failure(archive_problem);
 }
 
 }  // namespace giornaro::app

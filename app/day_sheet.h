@@ -7,9 +7,13 @@
 // (calendar/saints) and the day's feast (calendar/feasts), the place and its
 // sunrise and sunset (place/, sky/sun), the moon's state, age and picture in
 // two calls that share a MoonState (sky/moon), the date key, and the facts and
-// births of the day (events/, which merges archive/). Any failure after the
-// archive step restarts the sequence once for ROMA; a failure of that restart
-// is recorded in `errors` and the sheet keeps what was computed. Front ends
+// births of the day (app/day_lists, which merges archive/ into events/). Any
+// failure after the archive step restarts the sequence once for ROMA; a
+// failure of that restart is recorded in `errors` and the sheet keeps what
+// was computed. The archive is the user's own file: when it cannot be made or
+// read, the sheet is complete but for its entries, keeps the saved place, and
+// `errors` tells the archive's problem once. A temporary file left by a
+// rewrite of the archive that was killed is removed. Front ends
 // (the Qt windows, the JSON and text output) only show a DaySheet.
 #pragma once
 
@@ -73,7 +77,8 @@ void confirm_place(DaySheet& sheet, std::string_view picked);
 
 // Reads the day's facts and births again, for the date key CANNO, into
 // emptied lists: the archive editor has changed NewData.txt. Throws
-// giornaro::Failure; the lists then hold what was read before the failure.
+// giornaro::Failure; the lists then hold what was read before the failure
+// (when only the archive failed, every list without the archive's entries).
 void refresh_day_lists(DaySheet& sheet);
 
 }  // namespace giornaro::app

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <cstdlib>
+#include <iostream>
 
 #include "toolkit/colors.h"
 #include "toolkit/controls.h"
@@ -60,10 +61,6 @@ toolkit::Shape* add_shape(QWidget* parent, const QString& name, TwipsRect rect,
   if (fill_bgr) shape->setFillColor(from_bgr(*fill_bgr));
   toolkit::place_twips(shape, rect);
   return shape;
-}
-
-bool has_colour(const QLabel* label, unsigned bgr) {
-  return toolkit::to_bgr(toolkit::text_colour(label)) == bgr;
 }
 
 }  // namespace
@@ -240,8 +237,8 @@ void ArchiveWindow::load() {
   tipo_->setEditText({});
   try {
     editor_.Carica();
-  } catch (const LoadFailure&) {
-    fatalLoadFailure();
+  } catch (const LoadFailure& failure) {
+    fatalLoadFailure(failure);
   }
   showLists();
 }
@@ -262,16 +259,19 @@ void ArchiveWindow::refuse(QWidget* focus) {
   if (focus) focus->setFocus(Qt::OtherFocusReason);
 }
 
-void ArchiveWindow::fatalLoadFailure() {
+void ArchiveWindow::fatalLoadFailure(const LoadFailure& failure) {
+  // The box says only that the program ends; the reason goes to the
+  // standard error, where it can be read afterwards.
+  std::cerr << "giornaro: Errore Grave: " << failure.what() << std::endl;
   toolkit::critical_message(this, QStringLiteral("Errore Grave"),
                             QString::fromUtf8("Il programma verrà terminato!"));
   endProgram_();
 }
 
 void ArchiveWindow::timer1Tick() {
-  const bool filled = !text1_->text().isEmpty() && !tipo_->currentText().isEmpty() &&
-                      !text2_->toPlainText().isEmpty();
-  const QColor look = from_bgr(filled ? kButtonPlain : kUnavailable);
+  editable_ = !text1_->text().isEmpty() && !tipo_->currentText().isEmpty() &&
+              !text2_->toPlainText().isEmpty();
+  const QColor look = from_bgr(editable_ ? kButtonPlain : kUnavailable);
   toolkit::set_text_colour(label4_, look);
   toolkit::set_text_colour(label5_, look);
 }
@@ -291,13 +291,13 @@ void ArchiveWindow::text3Changed() {
 }
 
 void ArchiveWindow::insertRecord() {
-  if (has_colour(label4_, kUnavailable)) return;
+  if (!editable_) return;
   AddResult result{AddOutcome::Added, {}};
   try {
     result = editor_.add(std_text(text1_->text()), std_text(tipo_->currentText()),
                          std_text(text2_->toPlainText()));
-  } catch (const LoadFailure&) {
-    fatalLoadFailure();
+  } catch (const LoadFailure& failure) {
+    fatalLoadFailure(failure);
     showLists();
     return;
   } catch (const Failure& failure) {
@@ -315,6 +315,16 @@ void ArchiveWindow::insertRecord() {
     case AddOutcome::BadCategory:
       refuse(tipo_);
       return;
+    case AddOutcome::BadCharacter:
+      refuse(nullptr);
+      toolkit::critical_message(
+          this, QStringLiteral("Archivio"),
+          QString::fromUtf8("Il record non è stato salvato: il carattere \u00AB") +
+              qt_text(result.character) +
+              QString::fromUtf8("\u00BB non può essere scritto in NewData.txt, che usa la "
+                                "codifica Windows-1252. Toglilo dal testo o sostituiscilo."));
+      text2_->setFocus(Qt::OtherFocusReason);
+      return;
     case AddOutcome::Added:
       showLists();
       return;
@@ -323,10 +333,17 @@ void ArchiveWindow::insertRecord() {
 
 void ArchiveWindow::deleteRecord() {
   try {
-    editor_.remove(std_text(text1_->text()), std_text(tipo_->currentText()),
-                   std_text(text2_->toPlainText()));
-  } catch (const LoadFailure&) {
-    fatalLoadFailure();
+    const int dropped = editor_.remove(std_text(text1_->text()), std_text(tipo_->currentText()),
+                                       std_text(text2_->toPlainText()));
+    if (dropped == 0) {
+      showLists();
+      refuse(nullptr);
+      toolkit::critical_message(
+          this, QStringLiteral("Archivio"),
+          QString::fromUtf8("Nessun record ha esattamente questi Data, Tipo e "
+                            "Avvenimento: non è stato cancellato nulla."));
+      return;
+    }
   } catch (const Failure& failure) {
     refuse(nullptr);
     toolkit::critical_message(this, QStringLiteral("Archivio"),
@@ -350,23 +367,22 @@ void ArchiveWindow::resetSearch() {
   text3_->clear();
   try {
     editor_.reset();
-  } catch (const LoadFailure&) {
-    fatalLoadFailure();
+  } catch (const LoadFailure& failure) {
+    fatalLoadFailure(failure);
   }
   showLists();
 }
 
 void ArchiveWindow::label4Hover() {
   label2Plain();
-  if (has_colour(label4_, kUnavailable)) return;
+  if (!editable_) return;
   toolkit::set_text_colour(label4_, from_bgr(kHoverEdit));
   toolkit::set_text_colour(label5_, from_bgr(kButtonPlain));
 }
 
 void ArchiveWindow::label5Hover() {
-  if (has_colour(label5_, kUnavailable)) return;
+  if (!editable_) return;
   label2Plain();
-  if (has_colour(label4_, kUnavailable)) return;
   toolkit::set_text_colour(label4_, from_bgr(kButtonPlain));
   toolkit::set_text_colour(label5_, from_bgr(kHoverEdit));
 }

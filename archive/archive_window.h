@@ -71,7 +71,7 @@ class ArchiveWindow : public QWidget {
 
   void showLists();
   void refuse(QWidget* focus);
-  void fatalLoadFailure();
+  void fatalLoadFailure(const LoadFailure& failure);
 
   void list1Clicked(int row);
   void text3Changed();
@@ -85,6 +85,9 @@ class ArchiveWindow : public QWidget {
   void label2Plain();
 
   ArchiveEditor editor_;
+  // "Inserisci" and "Cancella" work: Timer1 found the date, the category and
+  // the text filled in (the buttons then show their plain colour).
+  bool editable_ = false;
   QPointer<QWidget> owner_;
   EndProgram endProgram_;
 

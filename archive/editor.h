@@ -16,10 +16,12 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "archive/archive_file.h"
 #include "runtime/failure.h"
 
 namespace giornaro::archive {
@@ -47,12 +49,13 @@ bool is_known_category(std::string_view category);
 // read as day/month/year, and characters 4-5 not a number above 12.
 bool is_valid_entry_date(std::string_view text);
 
-// Items and lines built from a record line of the file. Positions past the
-// end of a short line read as empty text.
+// Items and the shown line built from a record line of the file, taken apart
+// by read_record (archive/archive_file.h). Positions past the end of a short
+// line read as empty text; the shown line pads the category field to 11
+// characters, so the text always starts at position 32.
 std::string list2_item(std::string_view line);
 std::string list4_item(std::string_view line);
-std::string list1_line_from_list2(std::string_view item);
-std::string list1_line_from_list4(std::string_view item);
+std::string list1_line(std::string_view line);
 
 // The input fields a line of List1 fills when selected.
 struct EditorFields {
@@ -66,8 +69,9 @@ EditorFields fields_of_line(std::string_view line);
 
 enum class AddOutcome {
   Added,
-  BadDate,      // Text1 refused; nothing written
-  BadCategory,  // Tipo empty or not one of the ten names; nothing written
+  BadDate,       // Text1 refused; nothing written
+  BadCategory,   // Tipo empty or not one of the ten names; nothing written
+  BadCharacter,  // Text2 holds a character the file cannot store; nothing written
 };
 
 struct AddResult {
@@ -75,6 +79,8 @@ struct AddResult {
   // What the category box shows afterwards: the rewritten category once the
   // date passed, the typed text otherwise.
   std::string Tipo;
+  // BadCharacter: the first character of the text the code page cannot hold.
+  std::string character = {};
 };
 
 class ArchiveEditor {
@@ -107,17 +113,21 @@ class ArchiveEditor {
   void Carica();
 
   // "Inserisci": checks the fields and appends the record (a "*" in the text
-  // is dropped, a line break becomes a blank), then FullDB and Carica. Throws
-  // Failure when the record cannot be written (the file is then unchanged),
-  // LoadFailure when it cannot be read back.
+  // is dropped, a line break becomes a blank), then FullDB and Carica. A text
+  // holding a character the code page cannot store is refused, not changed.
+  // When the file held just what the lists show before the record was added,
+  // the record is put into the sorted lists at its place instead of reading
+  // the whole file again, which gives the same lists. Throws Failure when the
+  // record cannot be written (the file is then unchanged), LoadFailure when
+  // it cannot be read back.
   AddResult add(std::string_view Text1, std::string_view Tipo, std::string_view Text2);
 
   // "Cancella": rewrites the file without every line equal to the record
-  // built from the fields (the category as it stands, not rewritten) and
-  // without empty lines, then Carica. Returns how many records were dropped.
-  // The rewrite goes through a temporary file; on a failure to read or write
-  // (Failure) the file, List3 and List4 stay as they were. Throws LoadFailure
-  // when the file cannot be read back.
+  // built from the fields (the category as it stands, not rewritten) with
+  // the text as it is (or, when no line is that record, as "Inserisci" would
+  // have stored it) and without empty lines, then Carica. Returns how many records were dropped.
+  // The rewrite goes through a temporary file under the archive's lock; on a failure to read or
+  // write (Failure) the file, List3 and List4 stay as they were.
   int remove(std::string_view Text1, std::string_view Tipo, std::string_view Text2);
 
   // "GO": the records of List4 whose day and month ("GG/MM") equal the key
@@ -129,13 +139,23 @@ class ArchiveEditor {
   void reset();
 
  private:
-  std::vector<std::string> read_lines(bool create_when_missing) const;
+  ArchiveContent read_lines(bool create_when_missing) const;
+  void fill_search_list(const ArchiveContent& content);
+  void fill_lists(const ArchiveContent& content);
+  void insert_record(const std::string& record);
 
   std::filesystem::path path_;
   std::vector<std::string> List1_;
   std::vector<std::string> List2_;
   std::vector<std::string> List3_;
   std::vector<std::string> List4_;
+  // The shown line of every item of List2 and List4, in their order.
+  std::vector<std::string> List2_lines_;
+  std::vector<std::string> List4_lines_;
+  bool List1_shows_all_ = true;  // List1 holds List2's lines, not a search's
+  // The file as List2 and List4 were last filled from it; empty when unknown.
+  std::optional<FileStamp> List2_stamp_;
+  std::optional<FileStamp> List4_stamp_;
   int Rec_ = 0;
   int Fin_ = 0;
 };

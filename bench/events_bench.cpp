@@ -10,7 +10,7 @@
 #include <random>
 #include <string>
 
-#include "events/day_lists.h"
+#include "app/day_lists.h"
 #include "events/event_store.h"
 
 namespace {
@@ -81,8 +81,8 @@ class Store {
 
 void run_day(benchmark::State& state, const Store& store) {
   for (auto _ : state) {
-    giornaro::events::DayLists lists;
-    giornaro::events::ApriDB("08/12", 2025y / December / 8, store.folder(), lists);
+    giornaro::app::DayLists lists;
+    giornaro::app::ApriDB("08/12", 2025y / December / 8, store.folder(), lists);
     benchmark::DoNotOptimize(lists);
   }
 }

@@ -80,7 +80,8 @@ FactsPass::FactsPass(std::string_view GGDD, std::chrono::year_month_day today)
     : key_(GGDD), today_(today) {}
 
 void FactsPass::add(const FactRecord& record) {
-  if (record.Data.empty()) empty_field(kFactsTable, "Data");
+  // A record without a date belongs to no day; it is skipped like one whose
+  // date cannot be read, so that it cannot empty the lists of every day.
   if (!is_of_day(record.Data, key_)) {
     previous_ = Previous::Other;
     return;
@@ -114,8 +115,7 @@ std::vector<DayEntry> collect_facts(const std::vector<FactRecord>& records, std:
 
 void add_birth(const BirthRecord& record, std::string_view GGDD, std::chrono::year_month_day today,
                ListRows& List2) {
-  if (record.Data.empty()) empty_field(kBirthsTable, "Data");
-  if (!is_of_day(record.Data, GGDD)) return;
+  if (!is_of_day(record.Data, GGDD)) return;  // an empty Data too: of no day
   const auto born = rt::parse_date_dmy(record.Data);
   if (!born) return;
 

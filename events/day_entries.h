@@ -43,8 +43,9 @@ std::optional<std::string> entry_header(std::string_view year, std::string_view 
 // day starts an entry of its own. A code missing from the category table
 // keeps the category of the previous fact of the run (empty before any).
 // Records of the day whose date cannot be read are skipped, continuations
-// included. Throws giornaro::Failure on an empty Data, or an empty dato in a
-// record of the day; `entries` keeps what was collected before.
+// included, and so are records with an empty (NULL) Data, which belong to no
+// day. Throws giornaro::Failure on an empty dato in a record of the day;
+// `entries` keeps what was collected before.
 class FactsPass {
  public:
   FactsPass(std::string_view GGDD, std::chrono::year_month_day today);
@@ -69,9 +70,9 @@ std::vector<DayEntry> collect_facts(const std::vector<FactRecord>& records, std:
 // another day, or of the day with a date that cannot be read): the title line
 // "year - nome (weekday) ANNI: n", noto with its first character in upper
 // case, cosa in pieces of 75 characters (at most two, when not empty), and the
-// separator. Then marks the new title lines. Throws giornaro::Failure on an
-// empty Data, or an empty noto in a birth of the day, after the lines already
-// appended.
+// separator. Then marks the new title lines. A record with an empty (NULL)
+// Data is of no day. Throws giornaro::Failure on an empty noto in a birth of
+// the day, after the lines already appended.
 void add_birth(const BirthRecord& record, std::string_view GGDD, std::chrono::year_month_day today,
                ListRows& List2);
 

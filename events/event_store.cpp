@@ -268,9 +268,19 @@ void write_store_keyed(const std::filesystem::path& store, const std::vector<Sto
 
 EventStore::EventStore(const std::filesystem::path& store) : path_(store), db_(nullptr, close_db) {
   std::error_code error;
-  if (!std::filesystem::is_regular_file(store, error)) {
+  const auto status = std::filesystem::status(store, error);
+  if (!std::filesystem::exists(status)) {
     throw Failure("Impossibile aprire " + file_name(store) +
                   ": il file non esiste nella cartella del programma.");
+  }
+  if (!std::filesystem::is_regular_file(status)) {
+    throw Failure("Impossibile aprire " + file_name(store) + ": " +
+                  (std::filesystem::is_directory(status) ? "è una cartella, non un file"
+                                                         : "non è un file normale") +
+                  ".");
+  }
+  if (std::filesystem::file_size(store, error) == 0 && !error) {
+    throw Failure("Impossibile aprire " + file_name(store) + ": il file è vuoto.");
   }
   sqlite3* raw = nullptr;
   const int rc =

@@ -14,8 +14,10 @@ inline constexpr std::string_view kPlaceFileName = "luogo.txt";
 
 // The saved place name: the first value of the file's first line, read as one
 // text value (surrounding blanks dropped, a quoted value taken between its
-// quotes, an unquoted one up to a comma). Throws giornaro::Failure when the
-// file is missing or unreadable. The name is not checked against the table.
+// quotes, an unquoted one up to a comma). Only the start of the file is read,
+// up to the first line end (at most 4096 bytes). Throws giornaro::Failure
+// when the file is missing, unreadable or no regular file (a folder, a pipe,
+// a device). The name is not checked against the table.
 std::string read_saved_place(const std::filesystem::path& place_file);
 
 // The value part of one line of the place file, as read_saved_place takes it.

@@ -134,15 +134,6 @@ std::vector<std::string> split_lines(std::string_view content) {
   return lines;
 }
 
-std::string join_lines_crlf(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const auto& line : lines) {
-    out += line;
-    out += "\r\n";
-  }
-  return out;
-}
-
 std::vector<std::string> read_text_lines(const std::filesystem::path& path) {
   return split_lines(cp1252_to_utf8(read_file_bytes(path)));
 }

@@ -22,9 +22,6 @@ std::string utf8_to_cp1252(std::string_view text);
 // a last line without an end still counts; an empty content has no line.
 std::vector<std::string> split_lines(std::string_view content);
 
-// Joins lines, each followed by CR LF.
-std::string join_lines_crlf(const std::vector<std::string>& lines);
-
 // The file's lines, decoded to UTF-8. Throws giornaro::Failure naming the file
 // and the reason when it cannot be read.
 std::vector<std::string> read_text_lines(const std::filesystem::path& path);

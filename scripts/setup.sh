@@ -9,6 +9,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
+  clang libclang-rt-14-dev
   qt6-base-dev libgl-dev qt6-qpa-plugins
   libsqlcipher-dev sqlcipher
   nlohmann-json3-dev

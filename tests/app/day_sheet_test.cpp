@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <chrono>
+#include <functional>
 
 #include "app/headless.h"
 #include "place/place_table.h"
@@ -72,15 +75,62 @@ TEST(DaySheet, ExistingArchiveIsLeftAlone) {
   EXPECT_EQ(file_bytes(folder / "NewData.txt"), "05/09/1980*1*x\r\n");
 }
 
-TEST(DaySheet, ArchiveThatCannotBeCreatedIsReportedAndTheSheetStillShows) {
+TEST(DaySheet, ABrokenArchiveCostsOnlyItsOwnEntries) {
+  // Whatever is wrong with NewData.txt, the sheet keeps the saved place and
+  // the store's facts and births, and tells the archive's problem once.
+  struct Case {
+    const char* why;
+    std::function<void(const TempFolder&)> make;
+    std::string error;  // empty: nothing to report
+  } cases[] = {
+      {"a folder",
+       [](const TempFolder& f) { std::filesystem::create_directory(f / "NewData.txt"); },
+       "Impossibile leggere NewData.txt: è una cartella, non un file."},
+      {"a pipe", [](const TempFolder& f) { ::mkfifo((f / "NewData.txt").c_str(), 0644); },
+       "Impossibile leggere NewData.txt: è una pipe (FIFO), non un file."},
+      {"missing and impossible to create",
+       [](const TempFolder& f) {
+         std::filesystem::create_symlink(f / "no-such-folder" / "NewData.txt", f / "NewData.txt");
+       },
+       "Impossibile creare NewData.txt nella cartella "},
+      {"read-only, with a record of the day: shown, nothing to report",
+       [](const TempFolder& f) {
+         f.write("NewData.txt", "20/04/2000*Nozze      *Festa\r\n");
+         ::chmod((f / "NewData.txt").c_str(), 0444);
+       },
+       ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    TempFolder folder;
+    test_support::put_store(folder, "Data\tdato\tTipo\n20/04/1990\t- Un fatto\tSP\n",
+                            "Data\tnome\tnoto\tcosa\n20/04/1950\tMario\tnoto\t\n");
+    put_bytes(folder / "luogo.txt", "MILANO\r\n");
+    c.make(folder);
+    const DaySheet sheet = compute_day_sheet(kEaster2025, folder.path());
+    EXPECT_EQ(sheet.zona, "MILANO");
+    ASSERT_GE(sheet.List1.size(), 3u);
+    EXPECT_EQ(sheet.List1[0].text, "1990 - SPORT (35 ANNI AD OGGI)  (Venerdì)");
+    EXPECT_EQ(sheet.List2.size(), 3u);
+    if (c.error.empty()) {
+      EXPECT_EQ(sheet.errors, std::vector<std::string>{});
+      EXPECT_EQ(sheet.List1.size(), 6u);
+    } else {
+      ASSERT_EQ(sheet.errors.size(), 1u);
+      EXPECT_TRUE(sheet.errors.front().starts_with(c.error)) << sheet.errors.front();
+      EXPECT_EQ(sheet.List1.size(), 3u);
+    }
+  }
+}
+
+TEST(DaySheet, ALeftoverTemporaryArchiveIsRemovedAtStart) {
   TempFolder folder;
-  std::filesystem::create_directory(folder / "NewData.txt");  // no file can be made there
-  const DaySheet sheet = compute_day_sheet(kEaster2025, folder.path());
-  ASSERT_FALSE(sheet.errors.empty());
-  EXPECT_NE(sheet.errors.front().find("NewData.txt"), std::string::npos) << sheet.errors.front();
-  EXPECT_EQ(sheet.giorno, "20");
-  EXPECT_EQ(sheet.santo, "Pasqua");
-  EXPECT_EQ(sheet.CANNO, "20/04");
+  test_support::put_store(folder);
+  put_bytes(folder / "NewData.txt", "05/09/1990*Nozze      *Anna\r\n");
+  put_bytes(folder / "NewData.txt.tmp", "05/09/1990*Nozze      *An");
+  compute_day_sheet(kEaster2025, folder.path());
+  EXPECT_FALSE(std::filesystem::exists(folder / "NewData.txt.tmp"));
+  EXPECT_EQ(file_bytes(folder / "NewData.txt"), "05/09/1990*Nozze      *Anna\r\n");
 }
 
 TEST(DaySheet, MissingFolderIsReportedAndTheSheetStillShows) {

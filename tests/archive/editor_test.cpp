@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "tests/support/temp_folder.h"
 
@@ -81,14 +82,18 @@ TEST(EditorLists, ItemsAndLinesFromARecord) {
       {"accents count as one character", "01/01/2001*Città      *Perché sì",
        "20010101*Città      *Perché sì", "01012001Città      Perché sì",
        shown("01/01/2001", "Città      ", "Perché sì")},
-      {"a line without \"*\"", "01/01/2001", "20010101", "01012001", shown("01/01/2001", "", "")},
+      {"a line without \"*\"", "01/01/2001", "20010101**", "01012001",
+       shown("01/01/2001", std::string(11, ' '), "")},
+      {"a text holding \"*\" is read whole", "05/09/1990*Nozze      *5*3",
+       "19900905*Nozze      *5*3", "09051990Nozze      5*3",
+       shown("05/09/1990", "Nozze      ", "5*3")},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
     EXPECT_EQ(list2_item(c.line), c.list2);
     EXPECT_EQ(list4_item(c.line), c.list4);
-    EXPECT_EQ(list1_line_from_list2(c.list2), c.list1);
-    EXPECT_EQ(list1_line_from_list4(c.list4), c.list1);
+    EXPECT_EQ(list1_line(c.line), c.list1);
+    EXPECT_EQ(fields_of_line(c.list1).Text2, read_record(c.line).text);
   }
 }
 
@@ -327,6 +332,52 @@ TEST(ArchiveEditor, FailedAddWritesNothing) {
   ArchiveEditor editor(folder.path());
   std::filesystem::create_directory(folder / kFile);
   EXPECT_THROW(editor.add("05/09/2020", "Nozze", "Festa"), Failure);
+}
+
+TEST(ArchiveEditor, AddGivesTheListsAFreshReadingWouldGive) {
+  struct Case {
+    const char* why;
+    std::string file;
+    std::string other_editor;  // appended behind this editor's back
+  } cases[] = {
+      {"records around the new one",
+       "01/01/2001*Sport      *Capodanno\r\n05/09/1990*Nozze      *Zeta\r\n", ""},
+      {"a twin of the new one, accents", "05/09/1990*Lutti      *Perch\xe9\r\n", ""},
+      {"a last line without its end", "05/09/1990*Nozze      *Anna", ""},
+      {"another editor added a record meanwhile", "05/09/1990*Nozze      *Anna\r\n",
+       "06/09/1990*Lutti      *Zio\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    Archive archive(c.file);
+    archive.editor.search("05/09");
+    if (!c.other_editor.empty()) {
+      std::ofstream(archive.folder / kFile, std::ios::binary | std::ios::app) << c.other_editor;
+    }
+    ASSERT_EQ(archive.editor.add("05/09/1990", "Lutti", "Perché").outcome, AddOutcome::Added);
+    ArchiveEditor fresh(archive.folder.path());
+    fresh.FullDB();
+    fresh.Carica();
+    EXPECT_EQ(archive.editor.List1(), fresh.List1());
+    EXPECT_EQ(archive.editor.List2(), fresh.List2());
+    EXPECT_EQ(archive.editor.List4(), fresh.List4());
+    EXPECT_EQ(archive.editor.Rec(), fresh.Rec());
+    EXPECT_TRUE(archive.editor.search("06/09"));
+    EXPECT_EQ(archive.editor.Fin(), c.other_editor.empty() ? 0 : 1);
+  }
+}
+
+TEST(ArchiveEditor, DeleteFindsTextsWithAStarAndRefusesForeignCharacters) {
+  Archive archive("05/09/1990*Nozze      *5*3 = 15\r\n05/09/1990*Nozze      *53 = 15\r\n");
+  const EditorFields fields = fields_of_line(archive.editor.List1()[0]);
+  EXPECT_EQ(fields.Text2, "5*3 = 15");
+  EXPECT_EQ(archive.editor.remove(fields.Text1, fields.Tipo, fields.Text2), 1);
+  EXPECT_EQ(archive.bytes(), "05/09/1990*Nozze      *53 = 15\r\n");
+
+  const AddResult refused = archive.editor.add("05/09/2020", "Lutti", "Caffè ☕");
+  EXPECT_EQ(refused.outcome, AddOutcome::BadCharacter);
+  EXPECT_EQ(refused.character, "☕");
+  EXPECT_EQ(archive.bytes(), "05/09/1990*Nozze      *53 = 15\r\n");
 }
 
 }  // namespace

@@ -107,7 +107,20 @@ TEST(FactsPass, EmptyCutFieldsEndThePassKeepingWhatCameBefore) {
     EXPECT_NE(std::string(failure.what()).find("dato"), std::string::npos);
   }
   EXPECT_EQ(pass.entries().size(), 1u);
-  EXPECT_THROW(pass.add({"", "- Senza data", "*"}), Failure);
+}
+
+TEST(DayPasses, ARecordWithoutDateIsOfNoDay) {
+  // A NULL Data reads as empty text; one such record must not empty every day.
+  const auto today = 2025y / December / 8;
+  FactsPass pass("08/12", today);
+  pass.add({"08/12/1990", "- Prima", "*"});
+  EXPECT_NO_THROW(pass.add({"", "- Senza data", "*"}));
+  EXPECT_NO_THROW(pass.add({"", "* continua", "*"}));
+  pass.add({"08/12/1991", "- Dopo", "*"});
+  EXPECT_EQ(pass.entries().size(), 2u);
+  ListRows List2;
+  EXPECT_NO_THROW(add_birth({"", "X", "noto", ""}, "08/12", today, List2));
+  EXPECT_TRUE(List2.empty());
 }
 
 TEST(BirthsPass, WritesTitleNotoCosaAndSeparator) {

@@ -344,13 +344,38 @@ TEST_F(ArchiveWindowTest, DeleteRemovesBothTwins) {
   EXPECT_EQ(rows().size(), 1);
 }
 
-TEST_F(ArchiveWindowTest, DeleteWithAHandTypedCategoryInAnotherCase) {
+TEST_F(ArchiveWindowTest, DeleteWithAHandTypedCategoryInAnotherCaseDeletesNothingAndSaysSo) {
   const std::string file = "05/09/1990*Nozze      *Anna\r\n";
   open(file);
   fill("05/09/1990", "nozze", "Anna");
+  MessageBoxCloser closer;
   click("Label5");
   EXPECT_EQ(archive(), file);
   EXPECT_EQ(caption("Rec"), "1");
+  EXPECT_EQ(closer.titles(), QStringList{"Archivio"});
+}
+
+TEST_F(ArchiveWindowTest, ARecordWithAStarInItsTextCanBeDeleted) {
+  open("05/09/1990*Nozze      *5*3 = 15\r\n01/01/2001*Sport      *Capodanno\r\n");
+  clickRow(0);
+  window_->timer1Tick();
+  click("Label5");
+  EXPECT_EQ(archive(), "01/01/2001*Sport      *Capodanno\r\n");
+  EXPECT_EQ(caption("Rec"), "1");
+}
+
+TEST_F(ArchiveWindowTest, ACharacterOutsideTheCodePageIsRefusedByName) {
+  open("");
+  fill("05/09/2020", "Lutti", "x");
+  control<QPlainTextEdit>("Text2")->setPlainText(QString::fromUtf8("Caff\u00e8 \u2615"));
+  MessageBoxCloser closer;
+  click("Label4");
+  EXPECT_EQ(archive(), "");
+  EXPECT_EQ(beeps(), 1);
+  EXPECT_EQ(closer.titles(), QStringList{"Archivio"});
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
+  EXPECT_TRUE(focused("Text2"));
 }
 
 TEST_F(ArchiveWindowTest, FailedDeleteKeepsTheArchiveAndSaysSo) {
@@ -367,10 +392,13 @@ TEST_F(ArchiveWindowTest, FailedDeleteKeepsTheArchiveAndSaysSo) {
   EXPECT_EQ(caption("Rec"), "1");
 }
 
-TEST_F(ArchiveWindowTest, UnreadableArchiveEndsTheProgram) {
+TEST_F(ArchiveWindowTest, UnreadableArchiveEndsTheProgramGivingTheReasonOnStandardError) {
   std::filesystem::create_directory(folder_ / "NewData.txt");
   MessageBoxCloser closer;
+  testing::internal::CaptureStderr();
   openAsItIs();
+  EXPECT_TRUE(testing::internal::GetCapturedStderr().starts_with(
+      "giornaro: Errore Grave: Impossibile leggere NewData.txt: è una cartella, non un file.\n"));
   EXPECT_EQ(closer.titles(), QStringList{"Errore Grave"});
   EXPECT_EQ(ended_, 1);
 }

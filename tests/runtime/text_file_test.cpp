@@ -60,7 +60,6 @@ TEST(SplitLines, EveryLineEnd) {
     SCOPED_TRACE(c.content);
     EXPECT_EQ(split_lines(c.content), c.lines);
   }
-  EXPECT_EQ(join_lines_crlf({"a", "", "b"}), "a\r\n\r\nb\r\n");
 }
 
 TEST(TextFile, WriteThenReadKeepsTheBytes) {
