@@ -37,7 +37,7 @@ ArchiveRecord read_record(std::string_view line) {
 }
 
 std::filesystem::path archive_path(const std::filesystem::path& folder) {
-  return rt::join_path(folder, kArchiveFileName);
+  return folder / kArchiveFileName;
 }
 
 std::vector<std::string> read_archive(const std::filesystem::path& path) {

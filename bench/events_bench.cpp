@@ -11,15 +11,12 @@
 
 #include "events/day_lists.h"
 #include "events/event_store.h"
+#include "runtime/numbers.h"
 
 namespace {
 
 using namespace std::chrono;
 using giornaro::events::StoreTable;
-
-std::string two_digits(unsigned value) {
-  return (value < 10 ? "0" : "") + std::to_string(value);
-}
 
 // A folder with lune.dat (`records` facts and as many births) and
 // NewData.txt. With `one_day` every record is of 08/12; otherwise the records
@@ -38,8 +35,9 @@ class Store {
     for (int i = 0; i < records; ++i) {
       const year_month_day day =
           one_day ? 2000y / December / 8 : year_month_day{first + days{i / per_day}};
-      const std::string key = two_digits(static_cast<unsigned>(day.day())) + "/" +
-                              two_digits(static_cast<unsigned>(day.month()));
+      const std::string key = giornaro::rt::two_digits(static_cast<int>(unsigned{day.day()})) +
+                              "/" +
+                              giornaro::rt::two_digits(static_cast<int>(unsigned{day.month()}));
       const std::string year = std::to_string(1500 + (i % per_day) % 8000);
       facts.rows.push_back({key + "/" + year,
                             "- Un fatto accaduto in questo giorno, descritto in una frase lunga "

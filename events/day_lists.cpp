@@ -11,7 +11,7 @@ namespace giornaro::events {
 
 void ApriDB(std::string_view GGDD, std::chrono::year_month_day today,
             const std::filesystem::path& folder, DayLists& lists) {
-  const std::filesystem::path store = rt::join_path(folder, kStoreFileName);
+  const std::filesystem::path store = folder / kStoreFileName;
 
   const EventStore events(store);
   FactsPass facts(GGDD, today);

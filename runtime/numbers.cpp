@@ -162,4 +162,8 @@ std::string number_text(double value) {
   return mantissa + exponent;
 }
 
+std::string two_digits(int value) {
+  return (value < 10 ? "0" : "") + number_text(value);
+}
+
 }  // namespace giornaro::rt
