@@ -27,10 +27,12 @@ namespace {
 
 using toolkit::add_button;
 using toolkit::add_label;
+using toolkit::add_shape;
 using toolkit::FontFamily;
 using toolkit::from_bgr;
 using toolkit::LabelLook;
 using toolkit::layout_font;
+using toolkit::qt_text;
 using toolkit::TwipsRect;
 
 constexpr int kClientWidthTwips = 6615;
@@ -45,21 +47,8 @@ constexpr unsigned kHoverEdit = 0xFFFF;
 constexpr unsigned kHoverClose = 0xFF;
 constexpr unsigned kClosePlain = 0x000000;
 
-QString qt_text(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
 std::string std_text(const QString& text) {
   return text.toStdString();
-}
-
-toolkit::Shape* add_shape(QWidget* parent, const QString& name, TwipsRect rect,
-                          std::optional<unsigned> fill_bgr) {
-  auto* shape = new toolkit::Shape(toolkit::Shape::Kind::Rectangle, parent);
-  shape->setObjectName(name);
-  if (fill_bgr) shape->setFillColor(from_bgr(*fill_bgr));
-  toolkit::place_twips(shape, rect);
-  return shape;
 }
 
 bool has_colour(const QLabel* label, unsigned bgr) {
