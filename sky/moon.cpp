@@ -129,19 +129,24 @@ double phase_instant(double k, double p) {
       radians(21.2964 + 390.67050646 * k - 0.0016528 * t2_c - 0.00000239 * t3_c);
 
   if (p == 0 || p == 0.5) {
+    // The full moon takes only the six main terms; the small ones belong to
+    // the new moon alone.
+    const bool new_moon = p == 0;
     jd = jd + (0.1734 - 0.000393 * t_c) * std::sin(sun_anomaly_rad);
-    jd = jd + 0.0021 * std::sin(2 * sun_anomaly_rad);
+    if (new_moon) jd = jd + 0.0021 * std::sin(2 * sun_anomaly_rad);
     jd = jd - 0.4068 * std::sin(moon_anomaly_rad);
     jd = jd + 0.0161 * std::sin(2 * moon_anomaly_rad);
-    jd = jd - 0.0004 * std::sin(3 * moon_anomaly_rad);
+    if (new_moon) jd = jd - 0.0004 * std::sin(3 * moon_anomaly_rad);
     jd = jd + 0.0104 * std::sin(2 * latitude_arg_rad);
     jd = jd - 0.0051 * std::sin(sun_anomaly_rad + moon_anomaly_rad);
     jd = jd - 0.0074 * std::sin(sun_anomaly_rad - moon_anomaly_rad);
-    jd = jd + 0.0004 * std::sin(2 * latitude_arg_rad + sun_anomaly_rad);
-    jd = jd - 0.0004 * std::sin(2 * latitude_arg_rad - sun_anomaly_rad);
-    jd = jd - 0.0006 * std::sin(2 * latitude_arg_rad + moon_anomaly_rad);
-    jd = jd + 0.001 * std::sin(2 * latitude_arg_rad - moon_anomaly_rad);
-    jd = jd + 0.0005 * std::sin(sun_anomaly_rad + 2 * moon_anomaly_rad);
+    if (new_moon) {
+      jd = jd + 0.0004 * std::sin(2 * latitude_arg_rad + sun_anomaly_rad);
+      jd = jd - 0.0004 * std::sin(2 * latitude_arg_rad - sun_anomaly_rad);
+      jd = jd - 0.0006 * std::sin(2 * latitude_arg_rad + moon_anomaly_rad);
+      jd = jd + 0.001 * std::sin(2 * latitude_arg_rad - moon_anomaly_rad);
+      jd = jd + 0.0005 * std::sin(sun_anomaly_rad + 2 * moon_anomaly_rad);
+    }
   } else {
     const double side = p == 0.25 ? 1 : -1;  // first quarter, last quarter
     jd = jd + (0.1721 - 0.0004 * t_c) * std::sin(sun_anomaly_rad);

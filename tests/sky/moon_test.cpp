@@ -31,6 +31,7 @@ TEST(Moon, PhaseDaysOfAMonth) {
       {12, 2024, {1, 8, 15, 22}, "leap year, December"},
       {3, 2025, {29, 6, 14, 22}, "March after a leap year"},
       {1, 1500, {1, 8, 16, 25}, "Julian calendar"},
+      {3, 2119, {11, 19, 26, 4}, "full moon minutes before midnight: its six terms only"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
