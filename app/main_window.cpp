@@ -15,6 +15,7 @@
 #include "toolkit/fonts.h"
 #include "toolkit/label.h"
 #include "toolkit/label_button.h"
+#include "toolkit/layout.h"
 #include "toolkit/list_box.h"
 #include "toolkit/message.h"
 #include "toolkit/picture.h"
@@ -78,60 +79,15 @@ constexpr BackgroundYear kBackgroundYears[] = {
 };
 // clang-format on
 
-// A colour of the layout: an &HBBGGRR value or a colour of the system palette.
-struct Colour {
-  enum class Kind { none, bgr, highlight, highlighted_text };
-  Kind kind = Kind::none;
-  unsigned value = 0;
-};
-constexpr Colour bgr(unsigned value) {
-  return {Colour::Kind::bgr, value};
-}
-constexpr Colour kNoColour{};
-constexpr Colour kBlack = bgr(0x000000);
-constexpr Colour kWhite = bgr(0xFFFFFF);
-constexpr Colour kHighlight{Colour::Kind::highlight, 0};
-constexpr Colour kHighlightedText{Colour::Kind::highlighted_text, 0};
+using toolkit::bgr;
+using toolkit::ControlRow;
+using toolkit::kBlack;
+using toolkit::kHighlight;
+using toolkit::kHighlightedText;
+using toolkit::kNoColour;
+using toolkit::kWhite;
+using Part = toolkit::ControlRow::Part;
 
-std::optional<QColor> qt_colour(Colour colour) {
-  switch (colour.kind) {
-    case Colour::Kind::none:
-      return std::nullopt;
-    case Colour::Kind::bgr:
-      return from_bgr(colour.value);
-    case Colour::Kind::highlight:
-      return QApplication::palette().color(QPalette::Active, QPalette::Highlight);
-    case Colour::Kind::highlighted_text:
-      return QApplication::palette().color(QPalette::Active, QPalette::HighlightedText);
-  }
-  return std::nullopt;
-}
-
-enum class Part {
-  label,          // shows text; clicks pass through
-  button,         // a label serving as a button
-  shape,          // a rectangle, filled with `back`
-  rounded_shape,  // a rounded rectangle, filled with `back`
-  picture,        // the moon picture
-  list,           // a list whose title marks come from the core; `back` behind `text`
-};
-
-struct ControlRow {
-  MainWindow::Control id;
-  Part part;
-  const char* name;
-  const char* caption;
-  TwipsRect rect;
-  FontFamily family;
-  double points;
-  bool bold;
-  Colour text;
-  Colour back;
-  Qt::Alignment align;
-  bool word_wrap;
-};
-
-using C = MainWindow::Control;
 constexpr auto kLeft = Qt::AlignLeft;
 constexpr auto kCentre = Qt::AlignHCenter;
 constexpr auto kRight = Qt::AlignRight;
@@ -142,89 +98,42 @@ constexpr FontFamily kSans = FontFamily::MsSansSerif;
 // The controls of the sheet, front to back (the order they are stacked in).
 // clang-format off
 constexpr ControlRow kControls[] = {
-    {C::Label17,   Part::button,        "Label17",   "MOD.",        {0, 0, 1095, 375},       kHeavy, 12,    false, kBlack,           kNoColour,        kCentre, true},
-    {C::Shape19,   Part::rounded_shape, "Shape19",   nullptr,       {0, 0, 1095, 375},       kArial, 0,     false, kNoColour,        kNoColour,        kLeft,   true},
-    {C::Label13,   Part::button,        "Label13",   "ESCI",        {7440, 0, 1095, 375},    kHeavy, 12,    false, kBlack,           kNoColour,        kCentre, true},
-    {C::Shape13,   Part::rounded_shape, "Shape13",   nullptr,       {7440, 0, 1095, 375},    kArial, 0,     false, kNoColour,        kNoColour,        kLeft,   true},
-    {C::meseT,     Part::label,         "meseT",     nullptr,       {120, 600, 1575, 375},   kArial, 9.75,  true,  bgr(0xFFFF),      bgr(0xFF0000),    kCentre, true},
-    {C::giorno,    Part::label,         "giorno",    nullptr,       {120, 960, 1575, 735},   kArial, 30,    true,  kHighlightedText, kHighlight,       kCentre, true},
-    {C::settimana, Part::label,         "settimana", nullptr,       {120, 1680, 1575, 255},  kArial, 9.75,  true,  kBlack,           bgr(0x8080FF),    kCentre, true},
-    {C::Label2,    Part::label,         "Label2",    "Il Santo",    {120, 2040, 1575, 255},  kArial, 8.25,  true,  kWhite,           bgr(0xC0),        kCentre, true},
-    {C::santo,     Part::label,         "santo",     nullptr,       {240, 2400, 1335, 615},  kArial, 8.25,  false, kBlack,           bgr(0xFFFFC0),    kCentre, true},
-    {C::Label5,    Part::label,         "Label5",    "Il Sole a:",  {120, 3120, 1575, 255},  kArial, 8.25,  true,  kWhite,           bgr(0xFF),        kCentre, true},
-    {C::zona,      Part::button,        "zona",      nullptr,       {120, 3360, 1575, 255},  kArial, 8.25,  true,  bgr(0xE0E0E0),    kNoColour,        kCentre, true},
-    {C::Shape14,   Part::shape,         "Shape14",   nullptr,       {120, 3360, 1575, 255},  kArial, 0,     false, kNoColour,        kNoColour,        kLeft,   true},
-    {C::Label4,    Part::label,         "Label4",    "Sorge:",      {240, 3600, 900, 255},   kSans,  8.25,  false, kBlack,           kNoColour,        kLeft,   false},
-    {C::sorge,     Part::label,         "sorge",     nullptr,       {960, 3600, 615, 255},   kSans,  8.25,  true,  kBlack,           kNoColour,        kRight,  true},
-    {C::Label6,    Part::label,         "Label6",    "Tramonta:",   {240, 3840, 900, 255},   kSans,  8.25,  false, kBlack,           kNoColour,        kLeft,   false},
-    {C::tramonta,  Part::label,         "tramonta",  nullptr,       {960, 3840, 615, 255},   kSans,  8.25,  true,  kBlack,           kNoColour,        kRight,  true},
-    {C::Label7,    Part::label,         "Label7",    "La Luna",     {120, 4080, 1575, 255},  kArial, 8.25,  true,  kBlack,           bgr(0xC0C0),      kCentre, true},
-    {C::Label8,    Part::label,         "Label8",    "Stato:",      {240, 4440, 600, 255},   kSans,  8.25,  false, kBlack,           kNoColour,        kLeft,   false},
-    {C::statoT,    Part::label,         "statoT",    nullptr,       {720, 4440, 975, 255},   kSans,  8.25,  true,  kBlack,           kNoColour,        kLeft,   true},
-    {C::Label10,   Part::label,         "Label10",   "Età:",        {240, 4680, 480, 255},   kSans,  8.25,  false, kBlack,           kNoColour,        kLeft,   false},
-    {C::eta,       Part::label,         "età",       nullptr,       {600, 4680, 1095, 255},  kSans,  8.25,  true,  kBlack,           kNoColour,        kLeft,   true},
-    {C::LunaIMG,   Part::picture,       "LunaIMG",   nullptr,       {240, 4920, 1215, 975},  kArial, 0,     false, kNoColour,        kNoColour,        kLeft,   true},
-    {C::Label11,   Part::button,        "Label11",   nullptr,       {120, 6180, 1575, 375},  kArial, 9,     true,  kBlack,           kNoColour,        kCentre, true},
-    {C::Shape11,   Part::rounded_shape, "Shape11",   nullptr,       {120, 6120, 1575, 375},  kArial, 0,     false, kNoColour,        kNoColour,        kLeft,   true},
-    {C::Label9,    Part::label,         "Label9",    nullptr,       {1800, 480, 2415, 375},  kArial, 11.25, true,  kWhite,           kNoColour,        kLeft,   true},
-    {C::Shape12,   Part::shape,         "Shape12",   nullptr,       {1800, 480, 6615, 255},  kArial, 0,     false, kNoColour,        bgr(0xFF),        kLeft,   true},
-    {C::List1,     Part::list,          "List1",     nullptr,       {1800, 720, 6615, 5280}, kArial, 8.25,  true,  kBlack,           bgr(0xC0FFFF),    kLeft,   true},
-    {C::List2,     Part::list,          "List2",     nullptr,       {1800, 720, 6615, 5280}, kArial, 8.25,  false, kBlack,           bgr(0xFFC0C0),    kLeft,   true},
-    {C::Label12,   Part::label,         "Label12",   nullptr,       {1920, 6120, 6375, 375}, kArial, 15.75, true,  kBlack,           kNoColour,        kCentre, true},
-    {C::numero,    Part::label,         "numero",    nullptr,       {4560, 6240, 975, 375},  kArial, 15.75, true,  kBlack,           kNoColour,        kLeft,   true},
-    {C::Shape16,   Part::rounded_shape, "Shape16",   nullptr,       {1800, 6120, 6615, 375}, kArial, 0,     false, kNoColour,        bgr(0x0080FF),    kLeft,   true},
+    {Part::button,        "Label17",   "MOD.",        {0, 0, 1095, 375},       kHeavy, 12,    false, kBlack,           kNoColour,        kCentre, true},
+    {Part::rounded_shape, "Shape19",   nullptr,       {0, 0, 1095, 375},       kArial, 0,     false, kNoColour,        kNoColour,        kLeft,   true},
+    {Part::button,        "Label13",   "ESCI",        {7440, 0, 1095, 375},    kHeavy, 12,    false, kBlack,           kNoColour,        kCentre, true},
+    {Part::rounded_shape, "Shape13",   nullptr,       {7440, 0, 1095, 375},    kArial, 0,     false, kNoColour,        kNoColour,        kLeft,   true},
+    {Part::label,         "meseT",     nullptr,       {120, 600, 1575, 375},   kArial, 9.75,  true,  bgr(0xFFFF),      bgr(0xFF0000),    kCentre, true},
+    {Part::label,         "giorno",    nullptr,       {120, 960, 1575, 735},   kArial, 30,    true,  kHighlightedText, kHighlight,       kCentre, true},
+    {Part::label,         "settimana", nullptr,       {120, 1680, 1575, 255},  kArial, 9.75,  true,  kBlack,           bgr(0x8080FF),    kCentre, true},
+    {Part::label,         "Label2",    "Il Santo",    {120, 2040, 1575, 255},  kArial, 8.25,  true,  kWhite,           bgr(0xC0),        kCentre, true},
+    {Part::label,         "santo",     nullptr,       {240, 2400, 1335, 615},  kArial, 8.25,  false, kBlack,           bgr(0xFFFFC0),    kCentre, true},
+    {Part::label,         "Label5",    "Il Sole a:",  {120, 3120, 1575, 255},  kArial, 8.25,  true,  kWhite,           bgr(0xFF),        kCentre, true},
+    {Part::button,        "zona",      nullptr,       {120, 3360, 1575, 255},  kArial, 8.25,  true,  bgr(0xE0E0E0),    kNoColour,        kCentre, true},
+    {Part::shape,         "Shape14",   nullptr,       {120, 3360, 1575, 255},  kArial, 0,     false, kNoColour,        kNoColour,        kLeft,   true},
+    {Part::label,         "Label4",    "Sorge:",      {240, 3600, 900, 255},   kSans,  8.25,  false, kBlack,           kNoColour,        kLeft,   false},
+    {Part::label,         "sorge",     nullptr,       {960, 3600, 615, 255},   kSans,  8.25,  true,  kBlack,           kNoColour,        kRight,  true},
+    {Part::label,         "Label6",    "Tramonta:",   {240, 3840, 900, 255},   kSans,  8.25,  false, kBlack,           kNoColour,        kLeft,   false},
+    {Part::label,         "tramonta",  nullptr,       {960, 3840, 615, 255},   kSans,  8.25,  true,  kBlack,           kNoColour,        kRight,  true},
+    {Part::label,         "Label7",    "La Luna",     {120, 4080, 1575, 255},  kArial, 8.25,  true,  kBlack,           bgr(0xC0C0),      kCentre, true},
+    {Part::label,         "Label8",    "Stato:",      {240, 4440, 600, 255},   kSans,  8.25,  false, kBlack,           kNoColour,        kLeft,   false},
+    {Part::label,         "statoT",    nullptr,       {720, 4440, 975, 255},   kSans,  8.25,  true,  kBlack,           kNoColour,        kLeft,   true},
+    {Part::label,         "Label10",   "Età:",        {240, 4680, 480, 255},   kSans,  8.25,  false, kBlack,           kNoColour,        kLeft,   false},
+    {Part::label,         "età",       nullptr,       {600, 4680, 1095, 255},  kSans,  8.25,  true,  kBlack,           kNoColour,        kLeft,   true},
+    {Part::picture,       "LunaIMG",   nullptr,       {240, 4920, 1215, 975},  kArial, 0,     false, kNoColour,        kNoColour,        kLeft,   true},
+    {Part::button,        "Label11",   nullptr,       {120, 6180, 1575, 375},  kArial, 9,     true,  kBlack,           kNoColour,        kCentre, true},
+    {Part::rounded_shape, "Shape11",   nullptr,       {120, 6120, 1575, 375},  kArial, 0,     false, kNoColour,        kNoColour,        kLeft,   true},
+    {Part::label,         "Label9",    nullptr,       {1800, 480, 2415, 375},  kArial, 11.25, true,  kWhite,           kNoColour,        kLeft,   true},
+    {Part::shape,         "Shape12",   nullptr,       {1800, 480, 6615, 255},  kArial, 0,     false, kNoColour,        bgr(0xFF),        kLeft,   true},
+    {Part::list,          "List1",     nullptr,       {1800, 720, 6615, 5280}, kArial, 8.25,  true,  kBlack,           bgr(0xC0FFFF),    kLeft,   true},
+    {Part::list,          "List2",     nullptr,       {1800, 720, 6615, 5280}, kArial, 8.25,  false, kBlack,           bgr(0xFFC0C0),    kLeft,   true},
+    {Part::label,         "Label12",   nullptr,       {1920, 6120, 6375, 375}, kArial, 15.75, true,  kBlack,           kNoColour,        kCentre, true},
+    {Part::label,         "numero",    nullptr,       {4560, 6240, 975, 375},  kArial, 15.75, true,  kBlack,           kNoColour,        kLeft,   true},
+    {Part::rounded_shape, "Shape16",   nullptr,       {1800, 6120, 6615, 375}, kArial, 0,     false, kNoColour,        bgr(0x0080FF),    kLeft,   true},
 };
 // clang-format on
 
-constexpr bool controls_in_enum_order() {
-  std::size_t i = 0;
-  for (const ControlRow& row : kControls) {
-    if (row.id != static_cast<MainWindow::Control>(i++)) return false;
-  }
-  return i == MainWindow::kControlCount;
-}
-static_assert(controls_in_enum_order(), "kControls lists every control once, in enum order");
-
-QWidget* make_control(QWidget* parent, const ControlRow& row) {
-  const QString name = QString::fromUtf8(row.name);
-  const QString caption = row.caption ? QString::fromUtf8(row.caption) : QString();
-  auto look = [&row] {
-    return LabelLook{layout_font(row.family, row.points, row.bold),
-                     qt_colour(row.text).value_or(Qt::black), qt_colour(row.back), row.align,
-                     row.word_wrap};
-  };
-  switch (row.part) {
-    case Part::label:
-      return add_label(parent, name, caption, row.rect, look());
-    case Part::button:
-      return add_button(parent, name, caption, row.rect, look());
-    case Part::shape:
-    case Part::rounded_shape: {
-      const auto kind = row.part == Part::shape ? toolkit::Shape::Kind::Rectangle
-                                                : toolkit::Shape::Kind::RoundedRectangle;
-      const std::optional<unsigned> fill = row.back.kind == Colour::Kind::bgr
-                                               ? std::optional<unsigned>(row.back.value)
-                                               : std::nullopt;
-      return toolkit::add_shape(parent, name, row.rect, fill, kind);
-    }
-    case Part::picture: {
-      auto* picture = new toolkit::Picture(parent);
-      picture->setObjectName(name);
-      toolkit::place_twips(picture, row.rect);
-      return picture;
-    }
-    case Part::list: {
-      auto* list = new toolkit::ListBox(toolkit::ListBox::Mode::FlagsFromCode, parent);
-      list->setObjectName(name);
-      list->setFont(layout_font(row.family, row.points, row.bold));
-      list->setColours(qt_colour(row.back).value_or(Qt::white),
-                       qt_colour(row.text).value_or(Qt::black));
-      toolkit::place_twips(list, row.rect);
-      return list;
-    }
-  }
-  return nullptr;
-}
+static_assert(std::size(kControls) == MainWindow::kControlCount,
+              "kControls lists every control once, in the order of MainWindow::Control");
 
 }  // namespace
 
@@ -290,8 +199,8 @@ void MainWindow::buildDecoration() {
 }
 
 void MainWindow::buildControls() {
-  for (const ControlRow& row : kControls) {
-    controls_[static_cast<std::size_t>(row.id)] = make_control(this, row);
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    controls_[i] = toolkit::make_control(this, kControls[i]);
   }
   label17_ = control<toolkit::LabelButton>(Control::Label17);
   shape19_ = control<toolkit::Shape>(Control::Shape19);
@@ -353,8 +262,8 @@ T* MainWindow::control(Control id) const {
 
 toolkit::Shape* MainWindow::backingShape(std::string_view name) const {
   if (name == "Shape15") return sceltac_->okShape();
-  for (const ControlRow& row : kControls) {
-    if (name == row.name) return control<toolkit::Shape>(row.id);
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (name == kControls[i].name) return control<toolkit::Shape>(static_cast<Control>(i));
   }
   throw std::logic_error("no shape " + std::string(name) + " on the main window");
 }
