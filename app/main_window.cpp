@@ -286,7 +286,6 @@ void MainWindow::showSheet() {
   eta_->setText(qt_text(sheet_.eta));
   canno_->setText(qt_text(sheet_.CANNO));
   showMoonPicture();
-  sceltac_->setPlaces(sheet_.luogo2);
 
   const ListSwitchCaptions& captions = showingBirths_ ? kShowingBirths : kShowingFacts;
   label9_->setText(QString::fromUtf8(captions.label9));
@@ -363,6 +362,11 @@ void MainWindow::returnFromArchiveEditor() {
 }
 
 void MainWindow::openPlacePanel() {
+  // The 108 rows wait for the first opening: nothing of them shows before.
+  if (!placesListed_) {
+    sceltac_->setPlaces(sheet_.luogo2);
+    placesListed_ = true;
+  }
   sceltac_->open(sheet_.zona);
 }
 

@@ -117,6 +117,7 @@ class MainWindow : public QWidget {
   DaySheet sheet_;
   Banner banner_;
   bool showingBirths_ = false;
+  bool placesListed_ = false;
   ArchiveEditorOpener archiveEditorOpener_;
 
   QTimer* timer1_ = nullptr;
