@@ -23,7 +23,7 @@ void DatiNew(const std::vector<std::string>& lines, std::string_view GGDD,
 
 void ApriDB(std::string_view GGDD, std::chrono::year_month_day today,
             const std::filesystem::path& folder, DayLists& lists) {
-  ApriDB(GGDD, today, folder, rt::join_path(folder, events::kStoreFileName), lists);
+  ApriDB(GGDD, today, folder, folder / events::kStoreFileName, lists);
 }
 
 void ApriDB(std::string_view GGDD, std::chrono::year_month_day today,

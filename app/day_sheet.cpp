@@ -31,14 +31,10 @@ Today split_date(std::chrono::year_month_day date) {
                rt::weekday_sunday_first(date)};
 }
 
-std::string two_digits(int value) {
-  return (value < 10 ? "0" : "") + rt::number_text(value);
-}
-
 // The moon's captions and picture as one call of flunari leaves them.
 void show_moon(DaySheet& sheet, const sky::MoonState& moon) {
-  sheet.statoT = moon.stato;
-  sheet.eta = moon.eta;
+  sheet.statoT = std::string(moon.stato());
+  sheet.eta = moon.eta();
   sheet.LunaIMG = moon.picture;
 }
 
@@ -86,19 +82,18 @@ void compute_from_place(DaySheet& sheet, const Today& t, sky::MoonState& moon,
   sheet.sorge = sun.sorge;
   sheet.tramonta = sun.tramonta;
 
-  sky::flunari(t.month, t.year, 3, t.day, t.month, moon);
+  sky::flunari(t.month, t.year, sky::MoonCall::phase_days, t.day, t.month, moon);
   show_moon(sheet, moon);
-  sky::flunari(12, t.year - 1, 99, t.day, t.month, moon);
+  sky::flunari(12, t.year - 1, sky::MoonCall::moon_age, t.day, t.month, moon);
   show_moon(sheet, moon);
 
   // "Luna Blu": no illuminated part left, past this month's full moon, and no phase day.
-  const std::string percent = rt::left(rt::number_text(moon.percentage), 5) + "%";
-  if (percent == "0%" && t.day > moon.Lunapiena &&
-      (sheet.statoT == "Crescente" || sheet.statoT == "Calante")) {
+  if (moon.percentage == 0 && t.day > moon.Lunapiena &&
+      (moon.phase == sky::Phase::waxing || moon.phase == sky::Phase::waning)) {
     sheet.statoT = "Luna Blu";
   }
 
-  sheet.CANNO = two_digits(t.day) + "/" + two_digits(t.month);
+  sheet.CANNO = rt::two_digits(t.day) + "/" + rt::two_digits(t.month);
 
   archive_problem = archive_problem = read_day_lists(sheet);
 }
@@ -106,7 +101,7 @@ void compute_from_place(DaySheet& sheet, const Today& t, sky::MoonState& moon,
 }  // namespace
 
 DaySheet compute_day_sheet(std::chrono::year_month_day today, const std::filesystem::path& folder) {
-  return compute_day_sheet(today, folder, rt::join_path(folder, events::kStoreFileName));
+  return compute_day_sheet(today, folder, folder / events::kStoreFileName);
 }
 
 DaySheet compute_day_sheet(std::chrono::year_month_day today, const std::filesystem::path& folder,
@@ -132,7 +127,7 @@ DaySheet compute_day_sheet(std::chrono::year_month_day today, const std::filesys
   sky::MoonState moon;
   std::string archive_problem;
   try {
-    sheet.place_file = rt::join_path(folder, place::kPlaceFileName);
+    sheet.place_file = folder / place::kPlaceFileName;
     const std::string saved = place::read_saved_place(sheet.place_file);
     sheet.place_index = place::find_place(saved).value_or(999);
     compute_from_place(sheet, t, moon, archive_problem);

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QTimer>
 #include <QVariant>
+#include <stdexcept>
+#include <string>
 
 #include "archive/archive_window.h"
 #include "place/place_panel.h"
@@ -13,6 +15,7 @@
 #include "toolkit/fonts.h"
 #include "toolkit/label.h"
 #include "toolkit/label_button.h"
+#include "toolkit/layout.h"
 #include "toolkit/list_box.h"
 #include "toolkit/message.h"
 #include "toolkit/picture.h"
@@ -30,6 +33,7 @@ using toolkit::FontFamily;
 using toolkit::from_bgr;
 using toolkit::LabelLook;
 using toolkit::layout_font;
+using toolkit::qt_text;
 using toolkit::TwipsRect;
 
 constexpr int kClientWidthTwips = 8535;
@@ -75,19 +79,61 @@ constexpr BackgroundYear kBackgroundYears[] = {
 };
 // clang-format on
 
-QString qt_text(const std::string& text) {
-  return QString::fromStdString(text);
-}
+using toolkit::bgr;
+using toolkit::ControlRow;
+using toolkit::kBlack;
+using toolkit::kHighlight;
+using toolkit::kHighlightedText;
+using toolkit::kNoColour;
+using toolkit::kWhite;
+using Part = toolkit::ControlRow::Part;
 
-// A shape; without a fill colour it takes its colour from backing_shapes().
-toolkit::Shape* add_shape(QWidget* parent, const QString& name, toolkit::Shape::Kind kind,
-                          TwipsRect rect, std::optional<unsigned> fill_bgr = std::nullopt) {
-  auto* shape = new toolkit::Shape(kind, parent);
-  shape->setObjectName(name);
-  if (fill_bgr) shape->setFillColor(from_bgr(*fill_bgr));
-  toolkit::place_twips(shape, rect);
-  return shape;
-}
+constexpr auto kLeft = Qt::AlignLeft;
+constexpr auto kCentre = Qt::AlignHCenter;
+constexpr auto kRight = Qt::AlignRight;
+constexpr FontFamily kArial = FontFamily::Arial;
+constexpr FontFamily kHeavy = FontFamily::ArialBlack;
+constexpr FontFamily kSans = FontFamily::MsSansSerif;
+
+// The controls of the sheet, front to back (the order they are stacked in).
+// clang-format off
+constexpr ControlRow kControls[] = {
+    {Part::button,        "Label17",   "MOD.",        {0, 0, 1095, 375},       kHeavy, 12,    false, kBlack,           kNoColour,        kCentre, true},
+    {Part::rounded_shape, "Shape19",   nullptr,       {0, 0, 1095, 375},       kArial, 0,     false, kNoColour,        kNoColour,        kLeft,   true},
+    {Part::button,        "Label13",   "ESCI",        {7440, 0, 1095, 375},    kHeavy, 12,    false, kBlack,           kNoColour,        kCentre, true},
+    {Part::rounded_shape, "Shape13",   nullptr,       {7440, 0, 1095, 375},    kArial, 0,     false, kNoColour,        kNoColour,        kLeft,   true},
+    {Part::label,         "meseT",     nullptr,       {120, 600, 1575, 375},   kArial, 9.75,  true,  bgr(0xFFFF),      bgr(0xFF0000),    kCentre, true},
+    {Part::label,         "giorno",    nullptr,       {120, 960, 1575, 735},   kArial, 30,    true,  kHighlightedText, kHighlight,       kCentre, true},
+    {Part::label,         "settimana", nullptr,       {120, 1680, 1575, 255},  kArial, 9.75,  true,  kBlack,           bgr(0x8080FF),    kCentre, true},
+    {Part::label,         "Label2",    "Il Santo",    {120, 2040, 1575, 255},  kArial, 8.25,  true,  kWhite,           bgr(0xC0),        kCentre, true},
+    {Part::label,         "santo",     nullptr,       {240, 2400, 1335, 615},  kArial, 8.25,  false, kBlack,           bgr(0xFFFFC0),    kCentre, true},
+    {Part::label,         "Label5",    "Il Sole a:",  {120, 3120, 1575, 255},  kArial, 8.25,  true,  kWhite,           bgr(0xFF),        kCentre, true},
+    {Part::button,        "zona",      nullptr,       {120, 3360, 1575, 255},  kArial, 8.25,  true,  bgr(0xE0E0E0),    kNoColour,        kCentre, true},
+    {Part::shape,         "Shape14",   nullptr,       {120, 3360, 1575, 255},  kArial, 0,     false, kNoColour,        kNoColour,        kLeft,   true},
+    {Part::label,         "Label4",    "Sorge:",      {240, 3600, 900, 255},   kSans,  8.25,  false, kBlack,           kNoColour,        kLeft,   false},
+    {Part::label,         "sorge",     nullptr,       {960, 3600, 615, 255},   kSans,  8.25,  true,  kBlack,           kNoColour,        kRight,  true},
+    {Part::label,         "Label6",    "Tramonta:",   {240, 3840, 900, 255},   kSans,  8.25,  false, kBlack,           kNoColour,        kLeft,   false},
+    {Part::label,         "tramonta",  nullptr,       {960, 3840, 615, 255},   kSans,  8.25,  true,  kBlack,           kNoColour,        kRight,  true},
+    {Part::label,         "Label7",    "La Luna",     {120, 4080, 1575, 255},  kArial, 8.25,  true,  kBlack,           bgr(0xC0C0),      kCentre, true},
+    {Part::label,         "Label8",    "Stato:",      {240, 4440, 600, 255},   kSans,  8.25,  false, kBlack,           kNoColour,        kLeft,   false},
+    {Part::label,         "statoT",    nullptr,       {720, 4440, 975, 255},   kSans,  8.25,  true,  kBlack,           kNoColour,        kLeft,   true},
+    {Part::label,         "Label10",   "Età:",        {240, 4680, 480, 255},   kSans,  8.25,  false, kBlack,           kNoColour,        kLeft,   false},
+    {Part::label,         "età",       nullptr,       {600, 4680, 1095, 255},  kSans,  8.25,  true,  kBlack,           kNoColour,        kLeft,   true},
+    {Part::picture,       "LunaIMG",   nullptr,       {240, 4920, 1215, 975},  kArial, 0,     false, kNoColour,        kNoColour,        kLeft,   true},
+    {Part::button,        "Label11",   nullptr,       {120, 6180, 1575, 375},  kArial, 9,     true,  kBlack,           kNoColour,        kCentre, true},
+    {Part::rounded_shape, "Shape11",   nullptr,       {120, 6120, 1575, 375},  kArial, 0,     false, kNoColour,        kNoColour,        kLeft,   true},
+    {Part::label,         "Label9",    nullptr,       {1800, 480, 2415, 375},  kArial, 11.25, true,  kWhite,           kNoColour,        kLeft,   true},
+    {Part::shape,         "Shape12",   nullptr,       {1800, 480, 6615, 255},  kArial, 0,     false, kNoColour,        bgr(0xFF),        kLeft,   true},
+    {Part::list,          "List1",     nullptr,       {1800, 720, 6615, 5280}, kArial, 8.25,  true,  kBlack,           bgr(0xC0FFFF),    kLeft,   true},
+    {Part::list,          "List2",     nullptr,       {1800, 720, 6615, 5280}, kArial, 8.25,  false, kBlack,           bgr(0xFFC0C0),    kLeft,   true},
+    {Part::label,         "Label12",   nullptr,       {1920, 6120, 6375, 375}, kArial, 15.75, true,  kBlack,           kNoColour,        kCentre, true},
+    {Part::label,         "numero",    nullptr,       {4560, 6240, 975, 375},  kArial, 15.75, true,  kBlack,           kNoColour,        kLeft,   true},
+    {Part::rounded_shape, "Shape16",   nullptr,       {1800, 6120, 6615, 375}, kArial, 0,     false, kNoColour,        bgr(0x0080FF),    kLeft,   true},
+};
+// clang-format on
+
+static_assert(std::size(kControls) == MainWindow::kControlCount,
+              "kControls lists every control once, in the order of MainWindow::Control");
 
 }  // namespace
 
@@ -104,7 +150,7 @@ MainWindow::MainWindow(DaySheet sheet, QWidget* parent)
   stackControls();
 
   for (const BackingShape& backing : backing_shapes()) {
-    backingShapes_.push_back(findChild<toolkit::Shape*>(QString::fromUtf8(backing.shape)));
+    backingShapes_.push_back(backingShape(backing.shape));
   }
 
   restoreButtonShapes();
@@ -118,8 +164,8 @@ MainWindow::MainWindow(DaySheet sheet, QWidget* parent)
 }
 
 void MainWindow::buildDecoration() {
-  add_shape(this, QStringLiteral("Shape1"), toolkit::Shape::Kind::Rectangle,
-            {0, 0, kClientWidthTwips, kClientHeightTwips}, 0xFFFFFF);
+  shape1_ = toolkit::add_shape(this, QStringLiteral("Shape1"),
+                               {0, 0, kClientWidthTwips, kClientHeightTwips}, 0xFFFFFF);
 
   back_.push_back(add_label(this, QStringLiteral("Label1"), QStringLiteral("GIORNARO"),
                             {0, 0, kClientWidthTwips, 375},
@@ -134,8 +180,8 @@ void MainWindow::buildDecoration() {
     label->setProperty("index", i);
     back_.push_back(label);
   }
-  back_.push_back(add_shape(this, QStringLiteral("Shape2"), toolkit::Shape::Kind::Rectangle,
-                            {0, 0, kClientWidthTwips, 375}, 0xFF0000));
+  back_.push_back(
+      toolkit::add_shape(this, QStringLiteral("Shape2"), {0, 0, kClientWidthTwips, 375}, 0xFF0000));
 
   const double dpi = toolkit::logical_dpi(this);
   int index = 0;
@@ -153,95 +199,33 @@ void MainWindow::buildDecoration() {
 }
 
 void MainWindow::buildControls() {
-  const QFont arial_8 = layout_font(FontFamily::Arial, 8.25);
-  const QFont arial_8_bold = layout_font(FontFamily::Arial, 8.25, true);
-  const QFont sans_8 = layout_font(FontFamily::MsSansSerif, 8.25);
-  const QFont sans_8_bold = layout_font(FontFamily::MsSansSerif, 8.25, true);
-  const QFont menu_font = layout_font(FontFamily::ArialBlack, 12);
-  const QPalette system = QApplication::palette();
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    controls_[i] = toolkit::make_control(this, kControls[i]);
+  }
+  label17_ = control<toolkit::LabelButton>(Control::Label17);
+  shape19_ = control<toolkit::Shape>(Control::Shape19);
+  label13_ = control<toolkit::LabelButton>(Control::Label13);
+  shape13_ = control<toolkit::Shape>(Control::Shape13);
+  meseT_ = control<QLabel>(Control::meseT);
+  giorno_ = control<QLabel>(Control::giorno);
+  settimana_ = control<QLabel>(Control::settimana);
+  santo_ = control<QLabel>(Control::santo);
+  zona_ = control<toolkit::LabelButton>(Control::zona);
+  shape14_ = control<toolkit::Shape>(Control::Shape14);
+  sorge_ = control<QLabel>(Control::sorge);
+  tramonta_ = control<QLabel>(Control::tramonta);
+  statoT_ = control<QLabel>(Control::statoT);
+  eta_ = control<QLabel>(Control::eta);
+  lunaIMG_ = control<toolkit::Picture>(Control::LunaIMG);
+  label11_ = control<toolkit::LabelButton>(Control::Label11);
+  shape11_ = control<toolkit::Shape>(Control::Shape11);
+  label9_ = control<QLabel>(Control::Label9);
+  list1_ = control<toolkit::ListBox>(Control::List1);
+  list2_ = control<toolkit::ListBox>(Control::List2);
+  label12_ = control<QLabel>(Control::Label12);
 
-  label17_ = add_button(this, QStringLiteral("Label17"), QStringLiteral("MOD."), {0, 0, 1095, 375},
-                        {menu_font, Qt::black, std::nullopt, Qt::AlignHCenter});
   label17_->setToolTip(QStringLiteral("Inserisci, Modifica, Cancella, nuovi fatti"));
-  shape19_ = add_shape(this, QStringLiteral("Shape19"), toolkit::Shape::Kind::RoundedRectangle,
-                       {0, 0, 1095, 375});
-  label13_ =
-      add_button(this, QStringLiteral("Label13"), QStringLiteral("ESCI"), {7440, 0, 1095, 375},
-                 {menu_font, Qt::black, std::nullopt, Qt::AlignHCenter});
-  shape13_ = add_shape(this, QStringLiteral("Shape13"), toolkit::Shape::Kind::RoundedRectangle,
-                       {7440, 0, 1095, 375});
-
-  meseT_ = add_label(this, QStringLiteral("meseT"), {}, {120, 600, 1575, 375},
-                     {layout_font(FontFamily::Arial, 9.75, true), from_bgr(0xFFFF),
-                      from_bgr(0xFF0000), Qt::AlignHCenter});
-  giorno_ = add_label(this, QStringLiteral("giorno"), {}, {120, 960, 1575, 735},
-                      {layout_font(FontFamily::Arial, 30, true),
-                       system.color(QPalette::Active, QPalette::HighlightedText),
-                       system.color(QPalette::Active, QPalette::Highlight), Qt::AlignHCenter});
-  settimana_ = add_label(this, QStringLiteral("settimana"), {}, {120, 1680, 1575, 255},
-                         {layout_font(FontFamily::Arial, 9.75, true), Qt::black, from_bgr(0x8080FF),
-                          Qt::AlignHCenter});
-  add_label(this, QStringLiteral("Label2"), QStringLiteral("Il Santo"), {120, 2040, 1575, 255},
-            {arial_8_bold, Qt::white, from_bgr(0xC0), Qt::AlignHCenter});
-  santo_ = add_label(this, QStringLiteral("santo"), {}, {240, 2400, 1335, 615},
-                     {arial_8, Qt::black, from_bgr(0xFFFFC0), Qt::AlignHCenter});
-  add_label(this, QStringLiteral("Label5"), QStringLiteral("Il Sole a:"), {120, 3120, 1575, 255},
-            {arial_8_bold, Qt::white, from_bgr(0xFF), Qt::AlignHCenter});
-  zona_ = add_button(this, QStringLiteral("zona"), {}, {120, 3360, 1575, 255},
-                     {arial_8_bold, from_bgr(0xE0E0E0), std::nullopt, Qt::AlignHCenter});
-  shape14_ = add_shape(this, QStringLiteral("Shape14"), toolkit::Shape::Kind::Rectangle,
-                       {120, 3360, 1575, 255});
-  const LabelLook caption{sans_8, Qt::black, std::nullopt, Qt::AlignLeft, false};
-  const LabelLook value{sans_8_bold, Qt::black, std::nullopt, Qt::AlignLeft};
-  const LabelLook time{sans_8_bold, Qt::black, std::nullopt, Qt::AlignRight};
-  add_label(this, QStringLiteral("Label4"), QStringLiteral("Sorge:"), {240, 3600, 900, 255},
-            caption);
-  sorge_ = add_label(this, QStringLiteral("sorge"), {}, {960, 3600, 615, 255}, time);
-  add_label(this, QStringLiteral("Label6"), QStringLiteral("Tramonta:"), {240, 3840, 900, 255},
-            caption);
-  tramonta_ = add_label(this, QStringLiteral("tramonta"), {}, {960, 3840, 615, 255}, time);
-  add_label(this, QStringLiteral("Label7"), QStringLiteral("La Luna"), {120, 4080, 1575, 255},
-            {arial_8_bold, Qt::black, from_bgr(0xC0C0), Qt::AlignHCenter});
-  add_label(this, QStringLiteral("Label8"), QStringLiteral("Stato:"), {240, 4440, 600, 255},
-            caption);
-  statoT_ = add_label(this, QStringLiteral("statoT"), {}, {720, 4440, 975, 255}, value);
-  add_label(this, QStringLiteral("Label10"), QString::fromUtf8("Età:"), {240, 4680, 480, 255},
-            caption);
-  eta_ = add_label(this, QString::fromUtf8("età"), {}, {600, 4680, 1095, 255}, value);
-  lunaIMG_ = new toolkit::Picture(this);
-  lunaIMG_->setObjectName(QStringLiteral("LunaIMG"));
-  toolkit::place_twips(lunaIMG_, {240, 4920, 1215, 975});
-
-  label11_ = add_button(
-      this, QStringLiteral("Label11"), {}, {120, 6180, 1575, 375},
-      {layout_font(FontFamily::Arial, 9, true), Qt::black, std::nullopt, Qt::AlignHCenter});
-  shape11_ = add_shape(this, QStringLiteral("Shape11"), toolkit::Shape::Kind::RoundedRectangle,
-                       {120, 6120, 1575, 375});
-  label9_ = add_label(
-      this, QStringLiteral("Label9"), {}, {1800, 480, 2415, 375},
-      {layout_font(FontFamily::Arial, 11.25, true), Qt::white, std::nullopt, Qt::AlignLeft});
-  add_shape(this, QStringLiteral("Shape12"), toolkit::Shape::Kind::Rectangle,
-            {1800, 480, 6615, 255}, 0xFF);
-
-  list1_ = new toolkit::ListBox(toolkit::ListBox::Mode::FlagsFromCode, this);
-  list1_->setObjectName(QStringLiteral("List1"));
-  list1_->setFont(arial_8_bold);
-  list1_->setColours(from_bgr(0xC0FFFF), Qt::black);
-  toolkit::place_twips(list1_, {1800, 720, 6615, 5280});
-  list2_ = new toolkit::ListBox(toolkit::ListBox::Mode::FlagsFromCode, this);
-  list2_->setObjectName(QStringLiteral("List2"));
-  list2_->setFont(arial_8);
-  list2_->setColours(from_bgr(0xFFC0C0), Qt::black);
-  toolkit::place_twips(list2_, {1800, 720, 6615, 5280});
   list2_->hide();
-
-  label12_ = add_label(
-      this, QStringLiteral("Label12"), {}, {1920, 6120, 6375, 375},
-      {layout_font(FontFamily::Arial, 15.75, true), Qt::black, std::nullopt, Qt::AlignHCenter});
-  add_label(this, QStringLiteral("numero"), {}, {4560, 6240, 975, 375},
-            {layout_font(FontFamily::Arial, 15.75, true), Qt::black, std::nullopt, Qt::AlignLeft});
-  add_shape(this, QStringLiteral("Shape16"), toolkit::Shape::Kind::RoundedRectangle,
-            {1800, 6120, 6615, 375}, 0x0080FF);
 
   canno_ = new QLabel(this);
   canno_->setObjectName(QStringLiteral("CANNO"));
@@ -269,41 +253,26 @@ void MainWindow::buildControls() {
           [this] { shape14_->setFillColor(from_bgr(kHoverPlace)); });
 }
 
+template <typename T>
+T* MainWindow::control(Control id) const {
+  T* typed = qobject_cast<T*>(controls_[static_cast<std::size_t>(id)]);
+  if (typed == nullptr) throw std::logic_error("control of the wrong kind in the layout table");
+  return typed;
+}
+
+toolkit::Shape* MainWindow::backingShape(std::string_view name) const {
+  if (name == "Shape15") return sceltac_->okShape();
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (name == kControls[i].name) return control<toolkit::Shape>(static_cast<Control>(i));
+  }
+  throw std::logic_error("no shape " + std::string(name) + " on the main window");
+}
+
 void MainWindow::stackControls() {
-  std::vector<QWidget*> order = {sceltac_,
-                                 label17_,
-                                 shape19_,
-                                 label13_,
-                                 shape13_,
-                                 meseT_,
-                                 giorno_,
-                                 settimana_,
-                                 findChild<QLabel*>(QStringLiteral("Label2")),
-                                 santo_,
-                                 findChild<QLabel*>(QStringLiteral("Label5")),
-                                 zona_,
-                                 shape14_,
-                                 findChild<QLabel*>(QStringLiteral("Label4")),
-                                 sorge_,
-                                 findChild<QLabel*>(QStringLiteral("Label6")),
-                                 tramonta_,
-                                 findChild<QLabel*>(QStringLiteral("Label7")),
-                                 findChild<QLabel*>(QStringLiteral("Label8")),
-                                 statoT_,
-                                 findChild<QLabel*>(QStringLiteral("Label10")),
-                                 eta_,
-                                 lunaIMG_,
-                                 label11_,
-                                 shape11_,
-                                 label9_,
-                                 findChild<QWidget*>(QStringLiteral("Shape12")),
-                                 list1_,
-                                 list2_,
-                                 label12_,
-                                 findChild<QWidget*>(QStringLiteral("numero")),
-                                 findChild<QWidget*>(QStringLiteral("Shape16"))};
+  std::vector<QWidget*> order{sceltac_};
+  order.insert(order.end(), controls_.begin(), controls_.end());
   order.insert(order.end(), back_.begin(), back_.end());
-  order.push_back(findChild<QWidget*>(QStringLiteral("Shape1")));
+  order.push_back(shape1_);
   toolkit::stack_front_to_back(order);
 }
 
@@ -317,7 +286,6 @@ void MainWindow::showSheet() {
   eta_->setText(qt_text(sheet_.eta));
   canno_->setText(qt_text(sheet_.CANNO));
   showMoonPicture();
-  sceltac_->setPlaces(sheet_.luogo2);
 
   const ListSwitchCaptions& captions = showingBirths_ ? kShowingBirths : kShowingFacts;
   label9_->setText(QString::fromUtf8(captions.label9));
@@ -394,6 +362,11 @@ void MainWindow::returnFromArchiveEditor() {
 }
 
 void MainWindow::openPlacePanel() {
+  // The 108 rows wait for the first opening: nothing of them shows before.
+  if (!placesListed_) {
+    sceltac_->setPlaces(sheet_.luogo2);
+    placesListed_ = true;
+  }
   sceltac_->open(sheet_.zona);
 }
 

@@ -7,7 +7,9 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "app/banner.h"
@@ -33,6 +35,42 @@ class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
+  // The controls made from the layout table, front to back.
+  enum class Control {
+    Label17,
+    Shape19,
+    Label13,
+    Shape13,
+    meseT,
+    giorno,
+    settimana,
+    Label2,
+    santo,
+    Label5,
+    zona,
+    Shape14,
+    Label4,
+    sorge,
+    Label6,
+    tramonta,
+    Label7,
+    Label8,
+    statoT,
+    Label10,
+    eta,
+    LunaIMG,
+    Label11,
+    Shape11,
+    Label9,
+    Shape12,
+    List1,
+    List2,
+    Label12,
+    numero,
+    Shape16,
+  };
+  static constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Shape16) + 1;
+
   explicit MainWindow(DaySheet sheet, QWidget* parent = nullptr);
 
   const DaySheet& sheet() const { return sheet_; }
@@ -60,6 +98,9 @@ class MainWindow : public QWidget {
   void buildDecoration();
   void buildControls();
   void stackControls();
+  template <typename T>
+  T* control(Control id) const;
+  toolkit::Shape* backingShape(std::string_view name) const;
   void showSheet();
   void showPlace();
   void showDayLists();
@@ -76,9 +117,12 @@ class MainWindow : public QWidget {
   DaySheet sheet_;
   Banner banner_;
   bool showingBirths_ = false;
+  bool placesListed_ = false;
   ArchiveEditorOpener archiveEditorOpener_;
 
   QTimer* timer1_ = nullptr;
+  std::array<QWidget*, kControlCount> controls_{};
+  toolkit::Shape* shape1_ = nullptr;
   toolkit::LabelButton* label17_ = nullptr;
   toolkit::Shape* shape19_ = nullptr;
   toolkit::LabelButton* label13_ = nullptr;
@@ -103,7 +147,7 @@ class MainWindow : public QWidget {
   QLabel* canno_ = nullptr;
   place::PlacePanel* sceltac_ = nullptr;
 
-  // Widgets named only to be stacked; kept in front-to-back order.
+  // The decoration behind the controls, front to back.
   std::vector<QWidget*> back_;
   // The shapes a tick restores, in the order of backing_shapes().
   std::vector<toolkit::Shape*> backingShapes_;

@@ -287,7 +287,7 @@ std::optional<std::string> first_character_outside_code_page(std::string_view te
 }
 
 std::filesystem::path archive_path(const std::filesystem::path& folder) {
-  return rt::join_path(folder, kArchiveFileName);
+  return folder / kArchiveFileName;
 }
 
 ArchiveContent read_archive_content(const std::filesystem::path& path) {

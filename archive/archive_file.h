@@ -28,15 +28,19 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/categories.h"
+
 namespace giornaro::archive {
 
 inline constexpr std::string_view kArchiveFileName = "NewData.txt";
 inline constexpr std::size_t kCategoryWidth = 11;
 
 // The categories the editor offers, in its order.
-inline constexpr std::array<std::string_view, 10> kCategoryNames{
-    "Avvenimenti", "Anniversari", "Astronomia", "Funerali",   "Invenzioni",
-    "Lutti",       "Musica",      "Nozze",      "Spettacoli", "Sport"};
+inline constexpr std::array<std::string_view, rt::kCategories.size()> kCategoryNames = [] {
+  std::array<std::string_view, rt::kCategories.size()> names{};
+  for (std::size_t i = 0; i < names.size(); ++i) names[i] = rt::kCategories[i].name;
+  return names;
+}();
 
 struct ArchiveRecord {
   std::string date;      // positions 1-10

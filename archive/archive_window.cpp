@@ -10,12 +10,14 @@
 #include <QTimer>
 #include <cstdlib>
 #include <iostream>
+#include <vector>
 
 #include "toolkit/colors.h"
 #include "toolkit/controls.h"
 #include "toolkit/fonts.h"
 #include "toolkit/label.h"
 #include "toolkit/label_button.h"
+#include "toolkit/layout.h"
 #include "toolkit/list_box.h"
 #include "toolkit/message.h"
 #include "toolkit/shape.h"
@@ -28,10 +30,12 @@ namespace {
 
 using toolkit::add_button;
 using toolkit::add_label;
+using toolkit::add_shape;
 using toolkit::FontFamily;
 using toolkit::from_bgr;
 using toolkit::LabelLook;
 using toolkit::layout_font;
+using toolkit::qt_text;
 using toolkit::TwipsRect;
 
 constexpr int kClientWidthTwips = 6615;
@@ -46,21 +50,8 @@ constexpr unsigned kHoverEdit = 0xFFFF;
 constexpr unsigned kHoverClose = 0xFF;
 constexpr unsigned kClosePlain = 0x000000;
 
-QString qt_text(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
 std::string std_text(const QString& text) {
   return text.toStdString();
-}
-
-toolkit::Shape* add_shape(QWidget* parent, const QString& name, TwipsRect rect,
-                          std::optional<unsigned> fill_bgr) {
-  auto* shape = new toolkit::Shape(toolkit::Shape::Kind::Rectangle, parent);
-  shape->setObjectName(name);
-  if (fill_bgr) shape->setFillColor(from_bgr(*fill_bgr));
-  toolkit::place_twips(shape, rect);
-  return shape;
 }
 
 }  // namespace
@@ -116,35 +107,35 @@ void ArchiveWindow::buildDecoration() {
 }
 
 void ArchiveWindow::buildControls() {
-  const LabelLook caption{layout_font(FontFamily::MsSansSerif, 8.25, true), Qt::black, std::nullopt,
-                          Qt::AlignLeft};
-  add_label(this, QStringLiteral("Label6"), QStringLiteral("Data:"), {240, 3950, 495, 255},
-            caption);
-  add_label(this, QStringLiteral("Label7"), QStringLiteral("Tipo:"), {1920, 3950, 495, 255},
-            caption);
-  add_label(this, QStringLiteral("Label9"), QStringLiteral("Ricerca:"), {3960, 3960, 735, 255},
-            caption);
-  add_label(this, QStringLiteral("Label8"), QStringLiteral("Avvenimento:"), {240, 4200, 1215, 255},
-            caption);
-  add_label(this, QStringLiteral("Label10"), QStringLiteral("Tot. Record:"), {240, 5535, 1095, 255},
-            caption);
-  rec_ =
-      add_label(this, QStringLiteral("Rec"), QStringLiteral("0"), {1440, 5535, 855, 255}, caption);
-  add_label(this, QStringLiteral("Label3"), QStringLiteral("Fnd. Record:"), {4320, 5535, 1215, 255},
-            caption);
-  fin_ =
-      add_label(this, QStringLiteral("Fin"), QStringLiteral("0"), {5520, 5535, 855, 255}, caption);
-
-  const QFont button_font = layout_font(FontFamily::ArialBlack, 12);
-  label4_ = add_button(this, QStringLiteral("Label4"), QStringLiteral("Inserisci"),
-                       {240, 6000, 1335, 375},
-                       {button_font, from_bgr(kButtonPlain), std::nullopt, Qt::AlignHCenter});
-  label5_ = add_button(this, QStringLiteral("Label5"), QStringLiteral("Cancella"),
-                       {3600, 6000, 1335, 375},
-                       {button_font, from_bgr(kButtonPlain), std::nullopt, Qt::AlignHCenter});
-  label2_ =
-      add_button(this, QStringLiteral("Label2"), QStringLiteral("Fine"), {5280, 6000, 1215, 375},
-                 {button_font, from_bgr(kClosePlain), std::nullopt, Qt::AlignHCenter});
+  using Part = toolkit::ControlRow::Part;
+  constexpr FontFamily kSans = FontFamily::MsSansSerif;
+  constexpr FontFamily kHeavy = FontFamily::ArialBlack;
+  constexpr auto kLeft = Qt::AlignLeft;
+  constexpr auto kCentre = Qt::AlignHCenter;
+  // The captions and the label-buttons under the fields.
+  // clang-format off
+  static constexpr toolkit::ControlRow kCaptions[] = {
+      {Part::label,  "Label6",  "Data:",        {240, 3950, 495, 255},   kSans,  8.25, true,  toolkit::kBlack,             toolkit::kNoColour, kLeft,   true},
+      {Part::label,  "Label7",  "Tipo:",        {1920, 3950, 495, 255},  kSans,  8.25, true,  toolkit::kBlack,             toolkit::kNoColour, kLeft,   true},
+      {Part::label,  "Label9",  "Ricerca:",     {3960, 3960, 735, 255},  kSans,  8.25, true,  toolkit::kBlack,             toolkit::kNoColour, kLeft,   true},
+      {Part::label,  "Label8",  "Avvenimento:", {240, 4200, 1215, 255},  kSans,  8.25, true,  toolkit::kBlack,             toolkit::kNoColour, kLeft,   true},
+      {Part::label,  "Label10", "Tot. Record:", {240, 5535, 1095, 255},  kSans,  8.25, true,  toolkit::kBlack,             toolkit::kNoColour, kLeft,   true},
+      {Part::label,  "Rec",     "0",            {1440, 5535, 855, 255},  kSans,  8.25, true,  toolkit::kBlack,             toolkit::kNoColour, kLeft,   true},
+      {Part::label,  "Label3",  "Fnd. Record:", {4320, 5535, 1215, 255}, kSans,  8.25, true,  toolkit::kBlack,             toolkit::kNoColour, kLeft,   true},
+      {Part::label,  "Fin",     "0",            {5520, 5535, 855, 255},  kSans,  8.25, true,  toolkit::kBlack,             toolkit::kNoColour, kLeft,   true},
+      {Part::button, "Label4",  "Inserisci",    {240, 6000, 1335, 375},  kHeavy, 12,   false, toolkit::bgr(kButtonPlain),  toolkit::kNoColour, kCentre, true},
+      {Part::button, "Label5",  "Cancella",     {3600, 6000, 1335, 375}, kHeavy, 12,   false, toolkit::bgr(kButtonPlain),  toolkit::kNoColour, kCentre, true},
+      {Part::button, "Label2",  "Fine",         {5280, 6000, 1215, 375}, kHeavy, 12,   false, toolkit::bgr(kClosePlain),   toolkit::kNoColour, kCentre, true},
+  };
+  // clang-format on
+  enum Caption { kRec = 5, kFin = 7, kLabel4 = 8, kLabel5 = 9, kLabel2 = 10 };
+  std::vector<QWidget*> made;
+  for (const toolkit::ControlRow& row : kCaptions) made.push_back(toolkit::make_control(this, row));
+  rec_ = qobject_cast<QLabel*>(made[kRec]);
+  fin_ = qobject_cast<QLabel*>(made[kFin]);
+  label4_ = qobject_cast<toolkit::LabelButton*>(made[kLabel4]);
+  label5_ = qobject_cast<toolkit::LabelButton*>(made[kLabel5]);
+  label2_ = qobject_cast<toolkit::LabelButton*>(made[kLabel2]);
 
   const QFont field_font = layout_font(FontFamily::MsSansSerif, 8.25);
 

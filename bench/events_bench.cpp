@@ -12,15 +12,12 @@
 
 #include "app/day_lists.h"
 #include "events/event_store.h"
+#include "runtime/numbers.h"
 
 namespace {
 
 using namespace std::chrono;
 using giornaro::events::StoreTable;
-
-std::string two_digits(unsigned value) {
-  return (value < 10 ? "0" : "") + std::to_string(value);
-}
 
 // A folder with lune.dat (`records` facts and as many births) and
 // NewData.txt. With `on_the_day` = `records` every record is of 08/12;
@@ -54,8 +51,9 @@ class Store {
         ++other;
       }
       const year_month_day date{day};
-      const std::string key = two_digits(static_cast<unsigned>(date.day())) + "/" +
-                              two_digits(static_cast<unsigned>(date.month()));
+      const std::string key = giornaro::rt::two_digits(static_cast<int>(unsigned{date.day()})) +
+                              "/" +
+                              giornaro::rt::two_digits(static_cast<int>(unsigned{date.month()}));
       const std::string year = std::to_string(1500 + n % 8000);
       facts.rows.push_back({key + "/" + year,
                             "- Un fatto accaduto in questo giorno, descritto in una frase lunga "

@@ -21,8 +21,8 @@ void BM_SkyOfOneSheet(benchmark::State& state) {
     const auto& place = giornaro::place::places()[giornaro::place::kDefaultPlace];
     benchmark::DoNotOptimize(giornaro::sky::Sun(d, m, y, place.code));
     giornaro::sky::MoonState moon;
-    giornaro::sky::flunari(m, y, 3, d, m, moon);
-    giornaro::sky::flunari(12, y - 1, 99, d, m, moon);
+    giornaro::sky::flunari(m, y, giornaro::sky::MoonCall::phase_days, d, m, moon);
+    giornaro::sky::flunari(12, y - 1, giornaro::sky::MoonCall::moon_age, d, m, moon);
     benchmark::DoNotOptimize(moon);
   }
 }

@@ -2,20 +2,11 @@
 
 #include <cmath>
 
+#include "calendar/saints.h"
 #include "runtime/dates.h"
 #include "runtime/failure.h"
 
 namespace giornaro::calendar {
-namespace {
-
-// clang-format off
-constexpr std::array<std::string_view, 7> kWeekdaySuffixes{
-    " (Domenica)", " (Lunedì)", " (Martedì)", " (Mercoledì)",
-    " (Giovedì)",  " (Venerdì)", " (Sabato)",
-};
-// clang-format on
-
-}  // namespace
 
 int giorni_mese(int month) {
   if (month < 1 || month > 12) {
@@ -40,14 +31,14 @@ double vb_mod(double dividend, double divisor) {
   return std::fmod(a, b);
 }
 
-std::string_view weekday_suffix(int weekday_sunday_first) {
-  return kWeekdaySuffixes.at(static_cast<std::size_t>(weekday_sunday_first - 1));
+std::string weekday_suffix(int weekday_sunday_first) {
+  return " (" + std::string(weekday_name(weekday_sunday_first)) + ")";
 }
 
 std::string GiorniPrima(std::string_view date_text) {
   const auto date = rt::parse_date_dmy(date_text);
   if (!date) throw Failure("Data non valida: \"" + std::string(date_text) + "\".");
-  return std::string(weekday_suffix(rt::record_weekday(*date)));
+  return weekday_suffix(rt::record_weekday(*date));
 }
 
 }  // namespace giornaro::calendar

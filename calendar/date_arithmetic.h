@@ -27,8 +27,9 @@ double Math_ceil(double valore);
 // giornaro::Failure on division by zero.
 double vb_mod(double dividend, double divisor);
 
-// " (Domenica)" .. " (Sabato)" for weekday 1 (Sunday) .. 7.
-std::string_view weekday_suffix(int weekday_sunday_first);
+// " (Domenica)" .. " (Sabato)" for weekday 1 (Sunday) .. 7: the weekday's
+// name (calendar/saints) in brackets.
+std::string weekday_suffix(int weekday_sunday_first);
 
 // The weekday suffix of a day/month/year text such as "25/12/2004"
 // (" (Sabato)"), in the proleptic Gregorian calendar. Throws

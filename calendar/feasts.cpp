@@ -30,41 +30,28 @@ enum class Movable {
   cuore,           // Sacred Heart, Easter + 68
 };
 
-// The month of a movable feast, read off the Gregorian Easter March-date q:
-// the first row whose last_q is not below q gives it.
-struct MonthByEaster {
-  int last_q;
-  int month;
-};
-
-// How a movable feast is found on the calendar. A feast with `exact_date`
-// matches the very date Easter + offset_days; the others match day_value
-// (a field of EasterDays) in the month the thresholds give.
+// A movable feast falls `offset_days` after the Gregorian Easter; its day of
+// the month is kept in `day_value` of EasterDays (none for Palm Sunday).
 struct MovableFeast {
   Movable feast;
   int offset_days;
-  bool exact_date;
   int EasterDays::*day_value;
-  std::array<MonthByEaster, 3> months;
 };
 
-constexpr int kAnyQ = INT_MAX;
-
-// The thresholds are where Easter + offset crosses a month end.
 // clang-format off
 constexpr std::array<MovableFeast, 12> kMovableFeasts{{
-    {Movable::grasso,         -47, true,  &EasterDays::GiornoGrasso,        {}},
-    {Movable::quaresima,      -42, false, &EasterDays::GiornoQuaresima,     {{{42, 2}, {kAnyQ, 3}}}},
-    {Movable::palme,           -7, true,  nullptr,                          {}},
-    {Movable::pasqua,           0, false, &EasterDays::GiornoPasquaG,       {{{31, 3}, {kAnyQ, 4}}}},
-    {Movable::angelo,           1, false, &EasterDays::GiornoAngelo,        {{{30, 3}, {kAnyQ, 4}}}},
-    {Movable::ascensione,      39, false, &EasterDays::GiornoAscensione,    {{{22, 4}, {53, 5}, {kAnyQ, 6}}}},
-    {Movable::ascensione_dom,  42, false, &EasterDays::GiornoAscensioneDom, {{{50, 5}, {kAnyQ, 6}}}},
-    {Movable::pentecoste,      49, false, &EasterDays::GiornoPentecoste,    {{{43, 5}, {kAnyQ, 6}}}},
-    {Movable::trinita,         56, false, &EasterDays::GiornoTrinita,       {{{36, 5}, {kAnyQ, 6}}}},
-    {Movable::corpus,          60, false, &EasterDays::GiornoCorpus,        {{{32, 5}, {kAnyQ, 6}}}},
-    {Movable::corpus_dom,      63, false, &EasterDays::GiornoCorpusDom,     {{{29, 5}, {kAnyQ, 6}}}},
-    {Movable::cuore,           68, false, &EasterDays::GiornoCuore,         {{{24, 5}, {54, 6}, {kAnyQ, 7}}}},
+    {Movable::grasso,         -47, &EasterDays::GiornoGrasso},
+    {Movable::quaresima,      -42, &EasterDays::GiornoQuaresima},
+    {Movable::palme,           -7, nullptr},
+    {Movable::pasqua,           0, &EasterDays::GiornoPasquaG},
+    {Movable::angelo,           1, &EasterDays::GiornoAngelo},
+    {Movable::ascensione,      39, &EasterDays::GiornoAscensione},
+    {Movable::ascensione_dom,  42, &EasterDays::GiornoAscensioneDom},
+    {Movable::pentecoste,      49, &EasterDays::GiornoPentecoste},
+    {Movable::trinita,         56, &EasterDays::GiornoTrinita},
+    {Movable::corpus,          60, &EasterDays::GiornoCorpus},
+    {Movable::corpus_dom,      63, &EasterDays::GiornoCorpusDom},
+    {Movable::cuore,           68, &EasterDays::GiornoCuore},
 }};
 // clang-format on
 
@@ -200,20 +187,10 @@ bool in_years(const FeastRow& row, int year) {
   return false;
 }
 
-int month_by_easter(const MovableFeast& feast, int q) {
-  for (const MonthByEaster& limit : feast.months) {
-    if (q <= limit.last_q) return limit.month;
-  }
-  return 0;
-}
-
 bool movable_matches(Movable which, int day, int month, int year, const EasterDays& easter) {
-  const MovableFeast& feast = movable_feast(which);
-  if (feast.exact_date) {
-    const year_month_day date = from_march_date(year, easter.PasquaG, feast.offset_days);
-    return day_of_month(date) == day && month_of(date) == month;
-  }
-  return month == month_by_easter(feast, easter.PasquaG) && day == easter.*feast.day_value;
+  const year_month_day date =
+      from_march_date(year, easter.PasquaG, movable_feast(which).offset_days);
+  return day_of_month(date) == day && month_of(date) == month;
 }
 
 bool is_sunday(int day, int month, int year) {

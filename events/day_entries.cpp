@@ -6,6 +6,7 @@
 
 #include "calendar/date_arithmetic.h"
 #include "events/ordering.h"
+#include "runtime/categories.h"
 #include "runtime/dates.h"
 #include "runtime/failure.h"
 #include "runtime/numbers.h"
@@ -13,21 +14,6 @@
 
 namespace giornaro::events {
 namespace {
-
-// clang-format off
-constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kCategories{{
-    {"*",  "AVVENIMENTI"},
-    {"NZ", "NOZZE"},
-    {"LT", "LUTTI"},
-    {"SP", "SPORT"},
-    {"AS", "ASTRONOMIA"},
-    {"MU", "MUSICA"},
-    {"IN", "INVENZIONI"},
-    {"CO", "ANNIVERSARI"},
-    {"CI", "SPETTACOLI"},
-    {"FU", "FUNERALI"},
-}};
-// clang-format on
 
 constexpr std::size_t kCosaPiece = 75;
 
@@ -57,9 +43,9 @@ bool is_of_day(std::string_view date, std::string_view GGDD) {
   return rt::left(date, 5) == GGDD;
 }
 
-std::optional<std::string_view> category_name(std::string_view code) {
-  for (const auto& [known, name] : kCategories) {
-    if (known == code) return name;
+std::optional<std::string> category_name(std::string_view code) {
+  for (const rt::Category& category : rt::kCategories) {
+    if (category.code == code) return rt::upper(category.name);
   }
   return std::nullopt;
 }
@@ -90,13 +76,13 @@ void FactsPass::add(const FactRecord& record) {
   const bool continuation = record.dato.front() == '*';
   if (continuation && previous_ == Previous::Skipped) return;
 
-  const std::string category = std::string(category_name(record.Tipo).value_or(category_));
+  std::string category = category_name(record.Tipo).value_or(category_);
   auto header = entry_header(rt::mid(record.Data, 7, 4), category, today_);
   if (!header) {
     previous_ = Previous::Skipped;
     return;
   }
-  category_ = category;
+  category_ = std::move(category);
   if (continuation && previous_ == Previous::Written) {
     entries_.back().header = std::move(*header);
     entries_.back().body += rt::mid(record.dato, 2);
@@ -104,13 +90,6 @@ void FactsPass::add(const FactRecord& record) {
     entries_.push_back({std::move(*header), rt::mid(record.dato, continuation ? 2 : 3)});
   }
   previous_ = Previous::Written;
-}
-
-std::vector<DayEntry> collect_facts(const std::vector<FactRecord>& records, std::string_view GGDD,
-                                    std::chrono::year_month_day today) {
-  FactsPass pass(GGDD, today);
-  for (const auto& record : records) pass.add(record);
-  return std::move(pass.entries());
 }
 
 void add_birth(const BirthRecord& record, std::string_view GGDD, std::chrono::year_month_day today,
@@ -122,7 +101,7 @@ void add_birth(const BirthRecord& record, std::string_view GGDD, std::chrono::ye
   const std::size_t first = List2.size();
   const std::string year = rt::mid(record.Data, 7, 4);
   List2.push_back({year + " - " + record.nome +
-                       std::string(calendar::weekday_suffix(rt::record_weekday(*born))) +
+                       calendar::weekday_suffix(rt::record_weekday(*born)) +
                        " ANNI: " + years_since(year, today),
                    false});
   if (record.noto.empty()) empty_field(kBirthsTable, "noto");
@@ -136,12 +115,7 @@ void add_birth(const BirthRecord& record, std::string_view GGDD, std::chrono::ye
     }
   }
   List2.push_back({kSeparator, false});
-  Titolo2(List2, first);
-}
-
-void add_births(const std::vector<BirthRecord>& records, std::string_view GGDD,
-                std::chrono::year_month_day today, ListRows& List2) {
-  for (const auto& record : records) add_birth(record, GGDD, today, List2);
+  Titolo1(List2, first);
 }
 
 }  // namespace giornaro::events

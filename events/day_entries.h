@@ -27,7 +27,7 @@ bool is_of_day(std::string_view date, std::string_view GGDD);
 
 // The name of a category code ("SP" -> "SPORT"); empty when the code is not
 // in the table (exact, case-sensitive match).
-std::optional<std::string_view> category_name(std::string_view code);
+std::optional<std::string> category_name(std::string_view code);
 
 // The header of an entry of year `year` (the year text as stored) in category
 // `category`: year, " - ", category, " (", years since then, " ANNI AD OGGI) ",
@@ -63,9 +63,6 @@ class FactsPass {
   std::vector<DayEntry> entries_;
 };
 
-std::vector<DayEntry> collect_facts(const std::vector<FactRecord>& records, std::string_view GGDD,
-                                    std::chrono::year_month_day today);
-
 // Appends one birth of the date key to `List2` (nothing when the record is of
 // another day, or of the day with a date that cannot be read): the title line
 // "year - nome (weekday) ANNI: n", noto with its first character in upper
@@ -75,8 +72,5 @@ std::vector<DayEntry> collect_facts(const std::vector<FactRecord>& records, std:
 // the day, after the lines already appended.
 void add_birth(const BirthRecord& record, std::string_view GGDD, std::chrono::year_month_day today,
                ListRows& List2);
-
-void add_births(const std::vector<BirthRecord>& records, std::string_view GGDD,
-                std::chrono::year_month_day today, ListRows& List2);
 
 }  // namespace giornaro::events

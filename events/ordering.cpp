@@ -94,8 +94,4 @@ void Titolo1(ListRows& List1, std::size_t from) {
     List1[k].selected = is_title_line(List1[k].text);
 }
 
-void Titolo2(ListRows& List2, std::size_t from) {
-  Titolo1(List2, from);
-}
-
 }  // namespace giornaro::events

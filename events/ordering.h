@@ -35,9 +35,8 @@ void Ordina(std::vector<DayEntry> entries, ListRows& List1);
 // and its sixth character is "-".
 bool is_title_line(std::string_view line);
 
-// Selects the title lines of the list and deselects the others, from row
-// `from` on.
+// Selects the title lines of a list (facts or births) and deselects the
+// others, from row `from` on.
 void Titolo1(ListRows& List1, std::size_t from = 0);
-void Titolo2(ListRows& List2, std::size_t from = 0);
 
 }  // namespace giornaro::events

@@ -1,26 +1,43 @@
 #include "place/place_panel.h"
 
+#include <QLabel>
+#include <vector>
+
 #include "place/place_file.h"
 #include "toolkit/colors.h"
-#include "toolkit/fonts.h"
-#include "toolkit/label.h"
 #include "toolkit/label_button.h"
+#include "toolkit/layout.h"
 #include "toolkit/list_box.h"
 #include "toolkit/shape.h"
-#include "toolkit/twips.h"
 #include "toolkit/window.h"
 
 namespace giornaro::place {
 namespace {
 
 using toolkit::from_bgr;
-using toolkit::TwipsRect;
 
-// Inside the panel (2295 x 3375 twips).
-constexpr TwipsRect kTitleBar{90, 120, 2115, 255};
-constexpr TwipsRect kList{120, 435, 2055, 2160};
-constexpr TwipsRect kPicked{120, 2655, 2055, 255};
-constexpr TwipsRect kOk{720, 2955, 855, 330};
+using Part = toolkit::ControlRow::Part;
+constexpr toolkit::FontFamily kArial = toolkit::FontFamily::Arial;
+
+// Inside the panel (2295 x 3375 twips), back to front.
+// clang-format off
+constexpr toolkit::ControlRow kControls[] = {
+    {Part::shape,           "Shape18", nullptr,            {90, 120, 2115, 255},  kArial, 0, false,
+     toolkit::kNoColour, toolkit::bgr(0xFF), Qt::AlignLeft, true},
+    {Part::label,           "Label14", "SELEZIONE CITTA'", {90, 120, 2115, 255},  kArial, 8.25, true,
+     toolkit::kWhite, toolkit::kNoColour, Qt::AlignHCenter, true},
+    {Part::list,            "luogo2",  nullptr,            {120, 435, 2055, 2160}, kArial, 8.25, true,
+     toolkit::kWhite, toolkit::bgr(0xC00000), Qt::AlignLeft, true},
+    {Part::text,            "Lsel",    "ROMA",             {120, 2655, 2055, 255}, kArial, 9, true,
+     toolkit::bgr(0xFFFF), toolkit::kNoColour, Qt::AlignHCenter, true},
+    {Part::rounded_backing, "Shape15", nullptr,            {720, 2955, 855, 330},  kArial, 0, false,
+     toolkit::kNoColour, toolkit::bgr(0xC0C0FF), Qt::AlignLeft, true},
+    {Part::button,          "Label15", "OK",               {720, 2955, 855, 330},  toolkit::FontFamily::ArialBlack, 12, false,
+     toolkit::bgr(0xC0), toolkit::kNoColour, Qt::AlignHCenter, true},
+};
+// clang-format on
+enum Row { kShape18, kLabel14, kLuogo2, kLsel, kShape15, kLabel15, kRowCount };
+static_assert(std::size(kControls) == kRowCount);
 
 constexpr unsigned kPanelBack = 0xC0;
 constexpr unsigned kOkHover = 0xFF;
@@ -37,42 +54,13 @@ PlacePanel::PlacePanel(QWidget* parent) : QFrame(parent) {
   setPalette(colours);
   setAutoFillBackground(true);
 
-  auto* shape18 = new toolkit::Shape(toolkit::Shape::Kind::Rectangle, this);
-  shape18->setObjectName(QStringLiteral("Shape18"));
-  shape18->setFillColor(from_bgr(0xFF));
-  toolkit::place_twips(shape18, kTitleBar);
-
-  auto* label14 = new QLabel(QStringLiteral("SELEZIONE CITTA'"), this);
-  label14->setObjectName(QStringLiteral("Label14"));
-  toolkit::apply_look(label14, {toolkit::layout_font(toolkit::FontFamily::Arial, 8.25, true),
-                                Qt::white, std::nullopt, Qt::AlignHCenter});
-  label14->setAttribute(Qt::WA_TransparentForMouseEvents);
-  toolkit::place_twips(label14, kTitleBar);
-
-  luogo2_ = new toolkit::ListBox(toolkit::ListBox::Mode::FlagsFromCode, this);
-  luogo2_->setObjectName(QStringLiteral("luogo2"));
-  luogo2_->setFont(toolkit::layout_font(toolkit::FontFamily::Arial, 8.25, true));
-  luogo2_->setColours(from_bgr(0xC00000), from_bgr(0xFFFFFF));
-  toolkit::place_twips(luogo2_, kList);
-
-  lsel_ = new QLabel(QStringLiteral("ROMA"), this);
-  lsel_->setObjectName(QStringLiteral("Lsel"));
-  toolkit::apply_look(lsel_, {toolkit::layout_font(toolkit::FontFamily::Arial, 9, true),
-                              from_bgr(0xFFFF), std::nullopt, Qt::AlignHCenter});
-  toolkit::place_twips(lsel_, kPicked);
-
-  shape15_ = new toolkit::Shape(toolkit::Shape::Kind::RoundedRectangle, this);
-  shape15_->setObjectName(QStringLiteral("Shape15"));
-  shape15_->setBackColor(from_bgr(0xC0C0FF));
-  toolkit::place_twips(shape15_, kOk);
-
-  label15_ = new toolkit::LabelButton(QStringLiteral("OK"), this);
-  label15_->setObjectName(QStringLiteral("Label15"));
-  toolkit::apply_look(label15_, {toolkit::layout_font(toolkit::FontFamily::ArialBlack, 12),
-                                 from_bgr(0xC0), std::nullopt, Qt::AlignHCenter});
-  toolkit::place_twips(label15_, kOk);
-
-  toolkit::stack_front_to_back({label15_, shape15_, lsel_, luogo2_, label14, shape18});
+  std::vector<QWidget*> made;
+  for (const toolkit::ControlRow& row : kControls) made.push_back(toolkit::make_control(this, row));
+  luogo2_ = qobject_cast<toolkit::ListBox*>(made[kLuogo2]);
+  lsel_ = qobject_cast<QLabel*>(made[kLsel]);
+  shape15_ = qobject_cast<toolkit::Shape*>(made[kShape15]);
+  label15_ = qobject_cast<toolkit::LabelButton*>(made[kLabel15]);
+  toolkit::stack_front_to_back({made.rbegin(), made.rend()});
 
   connect(luogo2_, &toolkit::ListBox::rowClicked, this, &PlacePanel::pickRow);
   connect(label15_, &toolkit::LabelButton::clicked, this,

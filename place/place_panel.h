@@ -34,6 +34,9 @@ class PlacePanel : public QFrame {
   // which picks it, and the panel shows.
   void open(const std::string& current_place);
 
+  // The shape behind "OK", whose colour the main window's timer restores.
+  toolkit::Shape* okShape() const { return shape15_; }
+
   // The name last picked in the list; empty until the first pick.
   const std::string& picked() const { return picked_; }
 

@@ -1,16 +1,59 @@
 #include "runtime/numbers.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
+#include <system_error>
 
 namespace giornaro::rt {
 namespace {
 
 bool is_blank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// True when a plain decimal number (digits, at most one point, an optional
+// exponent "e" with sign) is at least 1 in size: the out-of-range numbers
+// that overflow rather than underflow.
+bool at_least_one(std::string_view number) {
+  const std::size_t e = number.find_first_of("eE");
+  const std::string_view mantissa = number.substr(0, e);
+  long long exponent = 0;
+  if (e != std::string_view::npos) {
+    std::size_t i = e + 1;
+    const bool negative = i < number.size() && number[i] == '-';
+    if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+    for (; i < number.size() && exponent < 1000000; ++i)
+      exponent = exponent * 10 + (number[i] - '0');
+    if (negative) exponent = -exponent;
+  }
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return false;
+  const long long position = first < point ? static_cast<long long>(point - first) - 1
+                                           : -static_cast<long long>(first - point);
+  return position + exponent >= 0;
+}
+
+// The decimal number in `number` (sign, digits, point, exponent "e"), read
+// the same way under every locale. Out of range gives infinity or 0.
+double parse_decimal(const std::string& number) {
+  std::string_view digits = number;
+  bool negative = false;
+  if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+    negative = digits.front() == '-';
+    digits.remove_prefix(1);
+  }
+  double value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                            std::chars_format::general);
+  (void)end;
+  if (error == std::errc::result_out_of_range) {
+    value = at_least_one(digits) ? HUGE_VAL : 0.0;
+  }
+  return negative ? -value : value;
 }
 
 }  // namespace
@@ -78,28 +121,37 @@ double val(std::string_view text) {
     }
     if (exp_digits) number += exponent;
   }
-  return std::strtod(number.c_str(), nullptr);
+  return parse_decimal(number);
 }
 
 bool is_numeric(std::string_view text) {
   std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return false;
   std::size_t last = text.find_last_not_of(' ');
-  const std::string body(text.substr(first, last - first + 1));
-  char* end = nullptr;
-  std::strtod(body.c_str(), &end);
-  if (end != body.c_str() + body.size()) return false;
-  // strtod also takes "inf", "nan" and hex floats; a plain decimal number has none of them.
-  return body.find_first_not_of("0123456789+-.eE") == std::string::npos;
+  std::string_view body = text.substr(first, last - first + 1);
+  if (body.find_first_not_of("0123456789+-.eE") != std::string_view::npos) return false;
+  // One sign, then a decimal number with an optional exponent.
+  if (body.front() == '+' || body.front() == '-') body.remove_prefix(1);
+  if (body.empty() || body.front() == '+' || body.front() == '-') return false;
+  double value = 0;
+  const auto [end, error] =
+      std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::general);
+  return error != std::errc::invalid_argument && end == body.data() + body.size();
 }
 
 std::string number_text(double value) {
   if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15) {
     return std::to_string(static_cast<std::int64_t>(value));
   }
+  // 15 significant digits in the shortest of fixed and scientific form,
+  // with a capital E, the same under every locale.
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.15G", value);
-  std::string text(buffer);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  std::string text(buffer, result.ptr);
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
   const auto e = text.find('E');
   std::string mantissa = e == std::string::npos ? text : text.substr(0, e);
   const std::string exponent = e == std::string::npos ? "" : text.substr(e);
@@ -108,6 +160,10 @@ std::string number_text(double value) {
     if (!mantissa.empty() && mantissa.back() == '.') mantissa.pop_back();
   }
   return mantissa + exponent;
+}
+
+std::string two_digits(int value) {
+  return (value < 10 ? "0" : "") + number_text(value);
 }
 
 }  // namespace giornaro::rt

@@ -21,4 +21,7 @@ bool is_numeric(std::string_view text);
 // point ("147", "-3"), others with up to 15 significant digits ("0.5").
 std::string number_text(double value);
 
+// A day, month, hour or minute in two digits: 5 gives "05", 12 gives "12".
+std::string two_digits(int value);
+
 }  // namespace giornaro::rt

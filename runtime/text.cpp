@@ -107,22 +107,6 @@ std::string left(std::string_view text, long count) {
   return mid(text, 1, count);
 }
 
-std::string right(std::string_view text, long count) {
-  if (count <= 0) return {};
-  const auto total = static_cast<long>(len(text));
-  if (count >= total) return std::string(text);
-  return mid(text, total - count + 1);
-}
-
-long instr(std::string_view text, std::string_view what, long start) {
-  if (start < 1) start = 1;
-  const std::u32string hay = decode_utf8(text);
-  const std::u32string needle = decode_utf8(what);
-  if (static_cast<std::size_t>(start - 1) > hay.size()) return 0;
-  const auto pos = hay.find(needle, static_cast<std::size_t>(start - 1));
-  return pos == std::u32string::npos ? 0 : static_cast<long>(pos) + 1;
-}
-
 char32_t upper_char(char32_t c) {
   if (c >= U'a' && c <= U'z') return c - 0x20;
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;

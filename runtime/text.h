@@ -24,11 +24,6 @@ std::size_t len(std::string_view text);
 // A start below 1 is treated as 1.
 std::string mid(std::string_view text, long start, long length = -1);
 std::string left(std::string_view text, long count);
-std::string right(std::string_view text, long count);
-
-// Position (1-based) of the first occurrence of `what` at or after `start`;
-// 0 when absent.
-long instr(std::string_view text, std::string_view what, long start = 1);
 
 // Case mapping of the 8-bit code page's letters (ASCII, Latin-1 accented
 // letters, and the few Windows-1252 extras such as Š and Œ).

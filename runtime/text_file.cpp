@@ -196,11 +196,4 @@ void ensure_file_exists(const std::filesystem::path& path) {
   ::close(fd);
 }
 
-std::filesystem::path join_path(const std::filesystem::path& folder, std::string_view name) {
-  std::string joined = folder.string();
-  if (!joined.empty() && joined.back() != '/') joined.push_back('/');
-  joined += name;
-  return joined;
-}
-
 }  // namespace giornaro::rt

@@ -37,8 +37,4 @@ void append_text_line(const std::filesystem::path& path, std::string_view line);
 // Creates the file empty when it does not exist; leaves it alone otherwise.
 void ensure_file_exists(const std::filesystem::path& path);
 
-// folder joined with a file name, without a second separator when the
-// folder already ends with one.
-std::filesystem::path join_path(const std::filesystem::path& folder, std::string_view name);
-
 }  // namespace giornaro::rt

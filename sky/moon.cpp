@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
 
 #include "calendar/date_arithmetic.h"
 #include "runtime/dates.h"
@@ -16,12 +17,10 @@ using calendar::Math_floor;
 
 constexpr double kPi = 3.14159265358979;
 
-constexpr std::string_view kPlenilunio = "Plenilunio";
-constexpr std::string_view kPrimoQuarto = "1° Quarto";
-constexpr std::string_view kUltimoQuarto = "Ult.Quarto";
-constexpr std::string_view kNovilunio = "Novilunio";
-constexpr std::string_view kCrescente = "Crescente";
-constexpr std::string_view kCalante = "Calante";
+// Indexed by Phase.
+constexpr std::array<std::string_view, 7> kPhaseWords{
+    "", "Plenilunio", "1° Quarto", "Ult.Quarto", "Novilunio", "Crescente", "Calante",
+};
 
 // Days to add to the age counted from last December's new moon, by today's month.
 constexpr std::array<int, 12> kAgeCorrection_days{0, 1, 0, 1, 2, 3, 4, 5, 7, 7, 9, 9};
@@ -47,75 +46,68 @@ double lunation_of_phase(double k0, double p) {
   return Math_ceil(k0) + p;
 }
 
-std::string two_digit_text(double value) {
-  return (value < 10 ? "0" : "") + rt::number_text(value);
+bool waxing_or_waning(Phase phase) {
+  return phase == Phase::waxing || phase == Phase::waning;
 }
 
-// Sets `stato` to "Calante" or "Crescente" when no word has been decided.
+// Sets the phase to waning or waxing when none has been decided.
 void closing_rule(const PhaseDays& days, int t, MoonState& state) {
-  if (!state.stato.empty()) return;
+  if (state.phase != Phase::undecided) return;
   int v = days.dN;
   if (days.dN < days.dF) v = 31;
-  state.stato = (t > days.dF && t < v) ? kCalante : kCrescente;
+  state.phase = (t > days.dF && t < v) ? Phase::waning : Phase::waxing;
 }
 
-void phase_day_mode(int mese, int anno, const PhaseDays& days, int t, MoonState& state) {
-  const std::string mm = two_digit_text(mese);
-  state.LN = rt::number_text(anno) + mm + two_digit_text(days.dN);
-  state.full_moon_stamp = rt::number_text(anno) + mm + two_digit_text(days.dF);
+void phase_day_mode(int mese, const PhaseDays& days, int t, MoonState& state) {
+  state.month_days = days;
   if (days.dN < days.dF) {
     state.LP = calendar::giorni_mese(mese) + days.dN - days.dF;
   } else {
-    state.LP = rt::val(state.LN) - rt::val(state.full_moon_stamp);
+    state.LP = days.dN - days.dF;
   }
   state.Lunapiena = days.dF;
   if (const auto word = phase_day_word(t, days)) {
-    state.stato = std::string(word->stato);
+    state.phase = word->phase;
     state.picture = word->picture;
   }
   state.new_moon_day = days.dN;
   closing_rule(days, t, state);
 }
 
-// The age lives in the caption of `età`: every step reads it back as a number
-// and writes the new value at once.
 void moon_age_mode(const PhaseDays& days, int t, int today_month, MoonState& state) {
   check_month(today_month);
-  auto age = [&] { return rt::val(state.eta); };
-  auto set_age = [&](double value) { state.eta = rt::number_text(value); };
-
-  set_age(31 - days.dN);
-  double c = kAgeCorrection_days[static_cast<std::size_t>(today_month - 1)];
+  int c = kAgeCorrection_days[static_cast<std::size_t>(today_month - 1)];
   if (state.leap && today_month > 2) c = c + 1;
-  set_age(age() + c + t);
-  if (age() > 30) set_age(age() - 30);
+  int age = 31 - days.dN + c + t;
+  if (age > 30) age = age - 30;
   if (state.new_moon_day < t) state.new_moon_day = days.dN;
-  state.moon_offset = age() + state.new_moon_day - t;
-  const double s_days = std::fabs(rt::val(state.LN) - rt::val(state.full_moon_stamp));
-  if (age() >= 30) set_age(age() - 29);
+  state.moon_offset = age + state.new_moon_day - t;
+  // Days between this month's new moon and full moon.
+  const int s_days = std::abs(state.month_days.dN - state.month_days.dF);
+  if (age >= 30) age = age - 29;
 
-  double x_days = 0;  // distance from the full moon
-  if (state.stato == kCalante || state.stato == kCrescente || state.stato.empty()) {
-    if (age() > s_days) {
-      x_days = age() - s_days;
-      state.stato = kCalante;
-    } else if (age() < s_days) {
-      x_days = s_days - age();
-      state.stato = kCrescente;
+  int x_days = 0;  // distance from the full moon
+  if (waxing_or_waning(state.phase) || state.phase == Phase::undecided) {
+    if (age > s_days) {
+      x_days = age - s_days;
+      state.phase = Phase::waning;
+    } else if (age < s_days) {
+      x_days = s_days - age;
+      state.phase = Phase::waxing;
     }
   }
   if (today_month == 12 && x_days - 1 >= 0) x_days = x_days - 1;
-  double percent = Math_floor(7.5 * x_days);
+  int percent = static_cast<int>(Math_floor(7.5 * x_days));
   if (percent > 100) percent = 100;
-  if (age() > state.moon_offset && state.moon_offset > 20) set_age(age() - state.moon_offset);
-  state.eta = rt::number_text(age()) + (age() == 1 ? " giorno" : " giorni");
+  if (age > state.moon_offset && state.moon_offset > 20) age = age - state.moon_offset;
+  state.age_days = age;
   state.percentage = percent;
-  if (state.stato == kCrescente) percent = 100 - percent;
+  if (state.phase == Phase::waxing) percent = 100 - percent;
   const int bin = picture_bin(percent);
-  if (state.stato == kCalante) {
+  if (state.phase == Phase::waning) {
     if (state.percentage < 0) state.percentage = 0;
     state.picture = 100 + bin;
-  } else if (state.stato == kCrescente) {
+  } else if (state.phase == Phase::waxing) {
     state.picture = 110 + bin;
   }
   closing_rule(days, t, state);
@@ -137,19 +129,24 @@ double phase_instant(double k, double p) {
       radians(21.2964 + 390.67050646 * k - 0.0016528 * t2_c - 0.00000239 * t3_c);
 
   if (p == 0 || p == 0.5) {
+    // The full moon takes only the six main terms; the small ones belong to
+    // the new moon alone.
+    const bool new_moon = p == 0;
     jd = jd + (0.1734 - 0.000393 * t_c) * std::sin(sun_anomaly_rad);
-    jd = jd + 0.0021 * std::sin(2 * sun_anomaly_rad);
+    if (new_moon) jd = jd + 0.0021 * std::sin(2 * sun_anomaly_rad);
     jd = jd - 0.4068 * std::sin(moon_anomaly_rad);
     jd = jd + 0.0161 * std::sin(2 * moon_anomaly_rad);
-    jd = jd - 0.0004 * std::sin(3 * moon_anomaly_rad);
+    if (new_moon) jd = jd - 0.0004 * std::sin(3 * moon_anomaly_rad);
     jd = jd + 0.0104 * std::sin(2 * latitude_arg_rad);
     jd = jd - 0.0051 * std::sin(sun_anomaly_rad + moon_anomaly_rad);
     jd = jd - 0.0074 * std::sin(sun_anomaly_rad - moon_anomaly_rad);
-    jd = jd + 0.0004 * std::sin(2 * latitude_arg_rad + sun_anomaly_rad);
-    jd = jd - 0.0004 * std::sin(2 * latitude_arg_rad - sun_anomaly_rad);
-    jd = jd - 0.0006 * std::sin(2 * latitude_arg_rad + moon_anomaly_rad);
-    jd = jd + 0.001 * std::sin(2 * latitude_arg_rad - moon_anomaly_rad);
-    jd = jd + 0.0005 * std::sin(sun_anomaly_rad + 2 * moon_anomaly_rad);
+    if (new_moon) {
+      jd = jd + 0.0004 * std::sin(2 * latitude_arg_rad + sun_anomaly_rad);
+      jd = jd - 0.0004 * std::sin(2 * latitude_arg_rad - sun_anomaly_rad);
+      jd = jd - 0.0006 * std::sin(2 * latitude_arg_rad + moon_anomaly_rad);
+      jd = jd + 0.001 * std::sin(2 * latitude_arg_rad - moon_anomaly_rad);
+      jd = jd + 0.0005 * std::sin(sun_anomaly_rad + 2 * moon_anomaly_rad);
+    }
   } else {
     const double side = p == 0.25 ? 1 : -1;  // first quarter, last quarter
     jd = jd + (0.1721 - 0.0004 * t_c) * std::sin(sun_anomaly_rad);
@@ -198,24 +195,32 @@ PhaseDays phase_days(int mese, int anno) {
 
 std::optional<PhaseWord> phase_day_word(int t, const PhaseDays& days) {
   std::optional<PhaseWord> word;
-  if (t == days.dF) word = PhaseWord{kPlenilunio, 101};
-  if (t == days.dQ1) word = PhaseWord{kPrimoQuarto, 115};
-  if (t == days.dQ3) word = PhaseWord{kUltimoQuarto, 105};
-  if (t == days.dN) word = PhaseWord{kNovilunio, 110};
+  if (t == days.dF) word = PhaseWord{Phase::full_moon, 101};
+  if (t == days.dQ1) word = PhaseWord{Phase::first_quarter, 115};
+  if (t == days.dQ3) word = PhaseWord{Phase::last_quarter, 105};
+  if (t == days.dN) word = PhaseWord{Phase::new_moon, 110};
   return word;
 }
 
-int picture_bin(double percent) {
+int picture_bin(int percent) {
   if (percent <= 10) return 1;
   if (percent > 90) return 10;
-  return static_cast<int>(Math_ceil(percent / 10));
+  return (percent + 9) / 10;
 }
 
-void flunari(int mese, int anno, int calenda, int today_day, int today_month, MoonState& state) {
+std::string_view phase_word(Phase phase) {
+  return kPhaseWords.at(static_cast<std::size_t>(phase));
+}
+
+std::string age_caption(int age_days) {
+  return rt::number_text(age_days) + (age_days == 1 ? " giorno" : " giorni");
+}
+
+void flunari(int mese, int anno, MoonCall call, int today_day, int today_month, MoonState& state) {
   const PhaseDays days = phase_days(mese, anno);
   if (counts_leap_day(mese, anno)) state.leap = true;
-  if (calenda == 3) {
-    phase_day_mode(mese, anno, days, today_day, state);
+  if (call == MoonCall::phase_days) {
+    phase_day_mode(mese, days, today_day, state);
   } else {
     moon_age_mode(days, today_day, today_month, state);
   }

@@ -16,40 +16,62 @@
 
 namespace giornaro::sky {
 
-// Values the two calls of one start-up share (and a restart keeps).
-struct MoonState {
-  // Shown by the day sheet.
-  std::string stato;           // "Plenilunio", "1° Quarto", "Ult.Quarto", "Novilunio",
-                               // "Crescente", "Calante", or empty while undecided
-  std::string eta;             // caption of the moon's age: "12 giorni", "1 giorno"
-  std::optional<int> picture;  // 101..110 waning from full to new, 111..120 waxing
-  double percentage = 0;       // whole number 0..100 (0 on a phase day)
-  double Lunapiena = 0;        // day of this month's full moon
+// The two calls of one sheet: the days of this month's phases, then the
+// moon's age counted from last December's new moon.
+enum class MoonCall { phase_days, moon_age };
 
-  // Left by the phase-day call for the moon-age call.
-  std::string LN;               // stamp of this month's new moon, year & MM & DD
-  std::string full_moon_stamp;  // stamp of this month's full moon
-  double LP = 0;                // days from this month's full moon to the next new moon
-  double new_moon_day = 0;      // this month's new-moon day; the age call may replace it
-  double moon_offset = 0;       // age + new-moon day - today's day
-  bool leap = false;            // set by any call for March or later of a leap year, never cleared
+// The moon's state; the sheet shows it as a word (phase_word).
+enum class Phase {
+  undecided,      // before the first call decides it
+  full_moon,      // "Plenilunio"
+  first_quarter,  // "1° Quarto"
+  last_quarter,   // "Ult.Quarto"
+  new_moon,       // "Novilunio"
+  waxing,         // "Crescente"
+  waning,         // "Calante"
 };
 
-// Phase-day mode when calenda == 3, moon-age mode otherwise. `today_day` and
-// `today_month` are the real date of the sheet (the moon-age call runs on
-// December of last year but counts the age to today). Throws giornaro::Failure
-// for a month outside 1..12.
-void flunari(int mese, int anno, int calenda, int today_day, int today_month, MoonState& state);
+// The caption of a state: "Plenilunio", ..., "Calante"; empty while undecided.
+std::string_view phase_word(Phase phase);
+
+// The caption of the moon's age: "12 giorni", "1 giorno", "0 giorni".
+std::string age_caption(int age_days);
 
 // Day numbers of the first new moon, first quarter, full moon and last
 // quarter from about a day and a half before the 1st of `mese`; each may lie
 // in the month before or after.
 struct PhaseDays {
-  int dN;
-  int dQ1;
-  int dF;
-  int dQ3;
+  int dN = 0;
+  int dQ1 = 0;
+  int dF = 0;
+  int dQ3 = 0;
 };
+
+// Values the two calls of one start-up share (and a restart keeps).
+struct MoonState {
+  // Shown by the day sheet.
+  Phase phase = Phase::undecided;
+  std::optional<int> age_days;  // the moon's age, none before the moon-age call
+  std::optional<int> picture;   // 101..110 waning from full to new, 111..120 waxing
+  int percentage = 0;           // 0..100 (0 on a phase day)
+  int Lunapiena = 0;            // day of this month's full moon
+
+  // Left by the phase-day call for the moon-age call.
+  PhaseDays month_days;  // this month's phase days
+  int LP = 0;            // days from this month's full moon to the next new moon
+  int new_moon_day = 0;  // this month's new-moon day; the age call may replace it
+  int moon_offset = 0;   // age + new-moon day - today's day
+  bool leap = false;     // set by any call for March or later of a leap year, never cleared
+
+  std::string_view stato() const { return phase_word(phase); }
+  std::string eta() const { return age_days ? age_caption(*age_days) : std::string(); }
+};
+
+// `today_day` and `today_month` are the real date of the sheet (the moon-age
+// call runs on December of last year but counts the age to today). Throws
+// giornaro::Failure for a month outside 1..12.
+void flunari(int mese, int anno, MoonCall call, int today_day, int today_month, MoonState& state);
+
 PhaseDays phase_days(int mese, int anno);
 
 // k0: lunations since January 1900 at a day and a half before the 1st of
@@ -68,13 +90,13 @@ int day_of_month(double jd);
 // The phase word and picture when today (t) is a phase day; the later test
 // of full moon, first quarter, last quarter, new moon wins when days coincide.
 struct PhaseWord {
-  std::string_view stato;
+  Phase phase;
   int picture;
 };
 std::optional<PhaseWord> phase_day_word(int t, const PhaseDays& days);
 
 // Picture step 1..10 of an illuminated percentage: up to 10 gives 1, 11..20
 // gives 2, ..., above 90 gives 10.
-int picture_bin(double percent);
+int picture_bin(int percent);
 
 }  // namespace giornaro::sky

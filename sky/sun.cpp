@@ -119,8 +119,7 @@ std::string caption(ClockTime ut) {
   double hour = ut.hour + 1;
   if (hour >= 24) hour = hour - 24;
   if (hour < 0) hour = hour + 24;  // far-east codes can rise before 0 h UT
-  auto two_digits = [](double value) { return (value < 10 ? "0" : "") + rt::number_text(value); };
-  return two_digits(hour) + ":" + two_digits(ut.minute);
+  return rt::two_digits(static_cast<int>(hour)) + ":" + rt::two_digits(static_cast<int>(ut.minute));
 }
 
 double inverse_sine_root(double x) {

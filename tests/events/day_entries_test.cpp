@@ -12,6 +12,19 @@ namespace {
 
 using namespace std::chrono;
 
+// The two passes over whole tables, as the store feeds them record by record.
+std::vector<DayEntry> collect_facts(const std::vector<FactRecord>& records, std::string_view GGDD,
+                                    year_month_day today) {
+  FactsPass pass(GGDD, today);
+  for (const auto& record : records) pass.add(record);
+  return std::move(pass.entries());
+}
+
+void add_births(const std::vector<BirthRecord>& records, std::string_view GGDD,
+                year_month_day today, ListRows& List2) {
+  for (const auto& record : records) add_birth(record, GGDD, today, List2);
+}
+
 TEST(FactsPass, CollectsEntriesOfTheDay) {
   struct Case {
     const char* why;

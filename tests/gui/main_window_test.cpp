@@ -18,6 +18,7 @@
 #include "toolkit/list_box.h"
 #include "toolkit/picture.h"
 #include "toolkit/shape.h"
+#include "toolkit/twips.h"
 
 namespace giornaro::app {
 namespace {
@@ -108,6 +109,32 @@ TEST_F(MainWindowTest, WindowOpensAsLaidOut) {
   EXPECT_EQ(caption("CANNO"), QStringLiteral("06/04"));
   EXPECT_EQ(caption("Label12"), QString());  // the banner starts on the first tick
   EXPECT_TRUE(control("sceltac")->isHidden());
+}
+
+// The colours as painted: the layout's &HBBGGRR values must reach the screen
+// with red and blue in their places.
+TEST_F(MainWindowTest, PaintsTheLayoutsColours) {
+  open();
+  const QImage shot = window_->grab().toImage();
+  const double dpi = window_->logicalDpiY();
+  struct Case {
+    const char* what;
+    int left_twips, top_twips;  // a point of plain background
+    QColor colour;
+  } cases[] = {
+      {"blue title bar (Shape2, &HFF0000)", 3000, 30, QColor(0, 0, 255)},
+      {"dark red band of Label2 (&HC0)", 150, 2060, QColor(192, 0, 0)},
+      {"red band of Label5 (&HFF)", 150, 3140, QColor(255, 0, 0)},
+      {"light cyan back of santo (&HFFFFC0)", 270, 2990, QColor(192, 255, 255)},
+      {"blue back of meseT (&HFF0000)", 150, 620, QColor(0, 0, 255)},
+      {"pink back of settimana (&H8080FF)", 150, 1700, QColor(255, 128, 128)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const QPoint at(toolkit::twips_to_pixels(c.left_twips, dpi),
+                    toolkit::twips_to_pixels(c.top_twips, dpi));
+    EXPECT_EQ(shot.pixelColor(at * window_->devicePixelRatio()), c.colour);
+  }
 }
 
 TEST_F(MainWindowTest, LabelButtonsLieInFrontOfTheirShapes) {

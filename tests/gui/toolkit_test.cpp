@@ -50,23 +50,6 @@ TEST(Twips, RectanglesThatMeetStillMeet) {
   EXPECT_EQ(twips_to_pixels(TwipsRect{120, 6180, 1575, 375}, 96), QRect(8, 412, 105, 25));
 }
 
-TEST(Colors, BgrValuesSwapRedAndBlue) {
-  struct Case {
-    unsigned bgr;
-    QColor colour;
-  } cases[] = {
-      {0xFF, QColor(255, 0, 0)},     {0xFFFF, QColor(255, 255, 0)},
-      {0xFF0000, QColor(0, 0, 255)}, {0xC0FFFF, QColor(255, 255, 192)},
-      {0x40C0, QColor(192, 64, 0)},  {0x8080FF, QColor(255, 128, 128)},
-      {0x0, QColor(0, 0, 0)},        {0xFFFFFF, QColor(255, 255, 255)},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.bgr);
-    EXPECT_EQ(from_bgr(c.bgr), c.colour);
-    EXPECT_EQ(to_bgr(c.colour), c.bgr);
-  }
-}
-
 TEST(Fonts, LayoutFontsResolveToInstalledFaces) {
   struct Case {
     FontFamily family;

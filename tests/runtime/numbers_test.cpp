@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 namespace giornaro::rt {
 namespace {
 
@@ -75,6 +78,22 @@ TEST(NumberText, ShortestDecimalForm) {
     SCOPED_TRACE(c.expected);
     EXPECT_EQ(number_text(c.value), c.expected);
   }
+}
+
+// The window sets the user's locale before the sheet is computed: numbers
+// must read and print the same under a locale with a decimal comma.
+TEST(Numbers, IgnoreTheLocaleDecimalComma) {
+  const std::string before = std::setlocale(LC_ALL, nullptr);
+  if (std::setlocale(LC_ALL, "it_IT.UTF-8") == nullptr) {
+    GTEST_SKIP() << "the locale it_IT.UTF-8 is not installed (scripts/setup.sh makes it)";
+  }
+  EXPECT_EQ(number_text(0.5), "0.5");
+  EXPECT_EQ(number_text(1e20), "1E+20");
+  EXPECT_DOUBLE_EQ(val("2.5E-1"), 0.25);
+  EXPECT_DOUBLE_EQ(val("1,5"), 1);
+  EXPECT_TRUE(is_numeric("-1.5"));
+  EXPECT_FALSE(is_numeric("1,5"));
+  std::setlocale(LC_ALL, before.c_str());
 }
 
 }  // namespace

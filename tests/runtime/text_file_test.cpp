@@ -114,11 +114,5 @@ TEST(TextFile, AppendAndEnsureExists) {
   EXPECT_EQ(file_bytes(folder.path() / "new.txt"), "x\r\n");
 }
 
-TEST(JoinPath, NoDoubledSeparator) {
-  EXPECT_EQ(join_path("/a/b", "luogo.txt"), fs::path("/a/b/luogo.txt"));
-  EXPECT_EQ(join_path("/a/b/", "luogo.txt"), fs::path("/a/b/luogo.txt"));
-  EXPECT_EQ(join_path("/", "luogo.txt"), fs::path("/luogo.txt"));
-}
-
 }  // namespace
 }  // namespace giornaro::rt

@@ -28,13 +28,9 @@ TEST(Text, MidCutsByCharacterPosition) {
   }
 }
 
-TEST(Text, LeftRightAndInstr) {
+TEST(Text, Left) {
   EXPECT_EQ(left("è12", 2), "è1");
   EXPECT_EQ(left("ab", 5), "ab");
-  EXPECT_EQ(right("abcè", 2), "cè");
-  EXPECT_EQ(instr("àb*c*d", "*"), 3);
-  EXPECT_EQ(instr("àb*c*d", "*", 4), 5);
-  EXPECT_EQ(instr("abc", "*"), 0);
 }
 
 TEST(Text, CaseMappingCoversAccentedLetters) {
