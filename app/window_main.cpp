@@ -44,8 +44,10 @@ double ms_since_process_start() {
   if (!(fields >> start_ticks)) return -1;
   timespec now{};
   clock_gettime(CLOCK_BOOTTIME, &now);
-  const double now_ms = now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
-  return now_ms - start_ticks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+  const double now_ms =
+      static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
+  return now_ms -
+         static_cast<double>(start_ticks) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 // Reports the time from process start to the first paint of the window, then

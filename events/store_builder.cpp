@@ -10,6 +10,7 @@
 #include "runtime/failure.h"
 #include "runtime/numbers.h"
 #include "runtime/text.h"
+#include "runtime/text_file.h"
 
 namespace giornaro::events {
 namespace {
@@ -18,36 +19,6 @@ std::span<const std::string_view> fields_of(std::string_view table) {
   if (table == kFactsTable) return kFactsFields;
   if (table == kBirthsTable) return kBirthsFields;
   throw Failure("Tabella sconosciuta: " + std::string(table) + " (sono ammesse OGGI e NATI).");
-}
-
-std::vector<std::string_view> split_tabs(std::string_view line) {
-  std::vector<std::string_view> fields;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t tab = line.find('\t', start);
-    if (tab == std::string_view::npos) break;
-    fields.push_back(line.substr(start, tab - start));
-    start = tab + 1;
-  }
-  fields.push_back(line.substr(start));
-  return fields;
-}
-
-// The lines of the text: LF ends a line, a CR before it is dropped, and a last
-// line without LF still counts.
-std::vector<std::string_view> split_lf(std::string_view content) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < content.size()) {
-    std::size_t end = content.find('\n', start);
-    const std::size_t next = end == std::string_view::npos ? content.size() : end + 1;
-    if (end == std::string_view::npos) end = content.size();
-    std::string_view line = content.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    start = next;
-  }
-  return lines;
 }
 
 // Invalid bytes decode as U+FFFD and so do not encode back to themselves.
@@ -93,7 +64,7 @@ TsvCheck check_tsv(std::string_view content, std::string_view table, std::string
   };
 
   if (content.starts_with("\xEF\xBB\xBF")) content.remove_prefix(3);
-  const std::vector<std::string_view> lines = split_lf(content);
+  const std::vector<std::string> lines = rt::split_lines(content);
   if (lines.empty()) {
     refuse(1, "manca la riga di intestazione con i nomi delle colonne");
     return check;
@@ -101,11 +72,13 @@ TsvCheck check_tsv(std::string_view content, std::string_view table, std::string
 
   // Header: every expected column once, nothing else.
   std::map<std::string_view, std::size_t> column;
-  for (const std::string_view name : split_tabs(lines[0])) {
-    check.table.columns.emplace_back(name);
-    if (std::find(expected.begin(), expected.end(), name) == expected.end()) {
-      refuse(1, "colonna sconosciuta \"" + std::string(name) + "\"");
-    } else if (!column.emplace(name, check.table.columns.size() - 1).second) {
+  for (const std::string& name : rt::split(lines[0], "\t")) {
+    check.table.columns.push_back(name);
+    // Keys view the table of expected names, which outlives this function.
+    const auto known = std::find(expected.begin(), expected.end(), name);
+    if (known == expected.end()) {
+      refuse(1, "colonna sconosciuta \"" + name + "\"");
+    } else if (!column.emplace(*known, check.table.columns.size() - 1).second) {
       refuse(1, "la colonna " + std::string(name) + " compare due volte");
     }
   }
@@ -121,7 +94,7 @@ TsvCheck check_tsv(std::string_view content, std::string_view table, std::string
   bool previous_ok = false;
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const std::size_t number = i + 1;
-    const std::vector<std::string_view> fields = split_tabs(lines[i]);
+    const std::vector<std::string> fields = rt::split(lines[i], "\t");
     if (fields.size() != width) {
       refuse(number, std::to_string(fields.size()) + " campi invece di " + std::to_string(width));
       previous_ok = false;
@@ -132,7 +105,9 @@ TsvCheck check_tsv(std::string_view content, std::string_view table, std::string
       previous_ok = false;
       continue;
     }
-    auto field = [&](std::string_view name) { return fields[column.at(name)]; };
+    auto field = [&](std::string_view name) -> const std::string& {
+      return fields[column.at(name)];
+    };
     const std::size_t errors_before = check.errors.size();
     const std::string_view data = field("Data");
     if (const std::string problem = date_problem(data); !problem.empty()) refuse(number, problem);

@@ -62,29 +62,6 @@ std::string describe_errno() {
   return std::strerror(errno);
 }
 
-// Plain POSIX reads, so that every failure shows: a stream opened on a
-// folder reads as an empty file.
-std::string read_file_bytes(const std::filesystem::path& path) {
-  const std::string name = path.filename().string();
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd < 0) throw Failure("Impossibile aprire " + name + ": " + describe_errno() + ".");
-  std::string content;
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const std::string why = describe_errno();
-      ::close(fd);
-      throw Failure("Impossibile leggere " + name + ": " + why + ".");
-    }
-    content.append(buffer, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  return content;
-}
-
 }  // namespace
 
 std::string cp1252_to_utf8(std::string_view bytes) {
@@ -134,10 +111,6 @@ std::vector<std::string> split_lines(std::string_view content) {
   return lines;
 }
 
-std::vector<std::string> read_text_lines(const std::filesystem::path& path) {
-  return split_lines(cp1252_to_utf8(read_file_bytes(path)));
-}
-
 void write_text_lines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
   std::string bytes;
   for (const auto& line : lines) {
@@ -171,29 +144,6 @@ void write_text_lines(const std::filesystem::path& path, const std::vector<std::
     ::unlink(temp.c_str());
     throw Failure("Impossibile scrivere " + name + ": " + why + ".");
   }
-}
-
-void append_text_line(const std::filesystem::path& path, std::string_view line) {
-  const std::string bytes = utf8_to_cp1252(line) + "\r\n";
-  std::ofstream out(path, std::ios::binary | std::ios::app);
-  if (!out) {
-    throw Failure("Impossibile scrivere " + path.filename().string() + ": " + describe_errno() +
-                  ".");
-  }
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.flush();
-  if (!out) {
-    throw Failure("Impossibile scrivere " + path.filename().string() + ": " + describe_errno() +
-                  ".");
-  }
-}
-
-void ensure_file_exists(const std::filesystem::path& path) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-  if (fd < 0) {
-    throw Failure("Impossibile creare " + path.filename().string() + ": " + describe_errno() + ".");
-  }
-  ::close(fd);
 }
 
 }  // namespace giornaro::rt

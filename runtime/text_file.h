@@ -22,19 +22,9 @@ std::string utf8_to_cp1252(std::string_view text);
 // a last line without an end still counts; an empty content has no line.
 std::vector<std::string> split_lines(std::string_view content);
 
-// The file's lines, decoded to UTF-8. Throws giornaro::Failure naming the file
-// and the reason when it cannot be read.
-std::vector<std::string> read_text_lines(const std::filesystem::path& path);
-
 // Replaces the file with the given lines (code page, CR LF). Writes a
 // temporary file in the same folder and renames it over the old one, so a
 // failure leaves the old file as it was. Throws giornaro::Failure.
 void write_text_lines(const std::filesystem::path& path, const std::vector<std::string>& lines);
-
-// Appends one line (code page, CR LF), creating the file when missing.
-void append_text_line(const std::filesystem::path& path, std::string_view line);
-
-// Creates the file empty when it does not exist; leaves it alone otherwise.
-void ensure_file_exists(const std::filesystem::path& path);
 
 }  // namespace giornaro::rt
