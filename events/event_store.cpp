@@ -313,7 +313,9 @@ void EventStore::facts_of_day(std::string_view GGDD,
   std::vector<std::string> previous;
   each_row(db_.get(), day.get(), path_, 1, [&](std::vector<std::string>& values) {
     const sqlite3_int64 rowid = sqlite3_column_int64(day.get(), 0);
-    if (!given_any || rowid != last_given + 1) {
+    // Only a continuation looks back at the record before it.
+    const bool continuation = !values[1].empty() && values[1].front() == '*';
+    if (continuation && (!given_any || rowid != last_given + 1)) {
       check(sqlite3_reset(before.get()), db_.get(), path_, false);
       check(sqlite3_bind_int64(before.get(), 1, rowid), db_.get(), path_, false);
       each_row(db_.get(), before.get(), path_, 1, [&](std::vector<std::string>& other) {

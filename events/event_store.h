@@ -60,10 +60,11 @@ class EventStore {
   EventStore& operator=(const EventStore&) = delete;
 
   // The facts whose Data begins with the date key `GGDD`, in store order.
-  // Where such a record does not directly follow the one given before it, the
-  // record just before it in the store (of another day, or unreadable) is
-  // given first: a reader that looks back one record sees what a reading of
-  // the whole table would show it.
+  // Where a continuation (a dato starting with "*") does not directly follow
+  // the record given before it, the record just before it in the store (of
+  // another day, or unreadable) is given first: a reader that looks back one
+  // record from a continuation sees what a reading of the whole table would
+  // show it.
   void facts_of_day(std::string_view GGDD,
                     const std::function<void(const FactRecord&)>& on_record) const;
 

@@ -93,6 +93,16 @@ std::size_t len(std::string_view text) {
 
 std::string mid(std::string_view text, long start, long length) {
   if (start < 1) start = 1;
+  // Plain ASCII (dates, codes, most list lines): a character is a byte.
+  if (std::all_of(text.begin(), text.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    const auto total = static_cast<long>(text.size());
+    if (start > total || length == 0) return {};
+    const long first = start - 1;
+    const long count = (length < 0) ? total - first : std::min(length, total - first);
+    return std::string(
+        text.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(count)));
+  }
   const std::u32string chars = decode_utf8(text);
   const auto total = static_cast<long>(chars.size());
   if (start > total || length == 0) return {};
