@@ -1,7 +1,9 @@
 #include "events/store_check.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "events/day_entries.h"
@@ -17,11 +19,18 @@ constexpr std::string_view kMonths[] = {"gennaio",   "febbraio", "marzo",    "ap
                                         "maggio",    "giugno",   "luglio",   "agosto",
                                         "settembre", "ottobre",  "novembre", "dicembre"};
 
-std::size_t column_of(const StoreTable& table, std::string_view name) {
-  for (std::size_t i = 0; i < table.columns.size(); ++i) {
-    if (table.columns[i] == name) return i;
+// The positions of `names` among the table's columns; empty when one is
+// missing (the reader has refused the file already).
+template <std::size_t N>
+std::optional<std::array<std::size_t, N>> columns_of(const StoreTable& table,
+                                                     const std::array<std::string_view, N>& names) {
+  std::array<std::size_t, N> at{};
+  for (std::size_t n = 0; n < N; ++n) {
+    const auto found = std::find(table.columns.begin(), table.columns.end(), names[n]);
+    if (found == table.columns.end()) return std::nullopt;
+    at[n] = static_cast<std::size_t>(found - table.columns.begin());
   }
-  return table.columns.size();
+  return at;
 }
 
 // Day of the year 0..365 of a "GG/MM/..." date, in a leap year; -1 when unreadable.
@@ -71,13 +80,9 @@ Counts check_facts(const TsvCheck& facts, const ContentRules& rules,
                    std::vector<std::string>& problems) {
   Counts counts;
   const StoreTable& table = facts.table;
-  const std::size_t data_at = column_of(table, "Data");
-  const std::size_t dato_at = column_of(table, "dato");
-  const std::size_t tipo_at = column_of(table, "Tipo");
-  if (data_at == table.columns.size() || dato_at == table.columns.size() ||
-      tipo_at == table.columns.size()) {
-    return counts;
-  }
+  const auto at = columns_of<3>(table, {"Data", "dato", "Tipo"});
+  if (!at) return counts;
+  const auto [data_at, dato_at, tipo_at] = *at;
   std::map<std::string, std::string> header_seen;  // day, year and code -> origin
   std::map<std::string, std::string> text_seen;    // dato -> origin
   std::map<std::string, std::string> last_year;    // day -> year of its last fact
@@ -147,14 +152,9 @@ Counts check_births(const TsvCheck& births, const ContentRules& rules,
                     std::vector<std::string>& problems) {
   Counts counts;
   const StoreTable& table = births.table;
-  const std::size_t data_at = column_of(table, "Data");
-  const std::size_t nome_at = column_of(table, "nome");
-  const std::size_t noto_at = column_of(table, "noto");
-  const std::size_t cosa_at = column_of(table, "cosa");
-  if (cosa_at == table.columns.size() || data_at == table.columns.size() ||
-      nome_at == table.columns.size() || noto_at == table.columns.size()) {
-    return counts;
-  }
+  const auto at = columns_of<4>(table, {"Data", "nome", "noto", "cosa"});
+  if (!at) return counts;
+  const auto [data_at, nome_at, noto_at, cosa_at] = *at;
   std::map<std::string, std::string> people;  // name, lower case -> origin and date
   std::map<std::string, double> last_year;    // day -> year of its last birth
   for (std::size_t r = 0; r < table.rows.size(); ++r) {
@@ -175,8 +175,8 @@ Counts check_births(const TsvCheck& births, const ContentRules& rules,
       problems.push_back(where + ": cosa è di " + std::to_string(length) +
                          " caratteri (al massimo " + std::to_string(rules.max_cosa_length) + ")");
     }
-    for (const std::size_t at : {nome_at, noto_at, cosa_at}) {
-      if (row[at].find('*') != std::string::npos) {
+    for (const std::size_t field : {nome_at, noto_at, cosa_at}) {
+      if (row[field].find('*') != std::string::npos) {
         problems.push_back(where + ": un \"*\" nel testo");
       }
     }
