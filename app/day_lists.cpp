@@ -22,11 +22,6 @@ void DatiNew(const std::vector<std::string>& lines, std::string_view GGDD,
 }
 
 void ApriDB(std::string_view GGDD, std::chrono::year_month_day today,
-            const std::filesystem::path& folder, DayLists& lists) {
-  ApriDB(GGDD, today, folder, folder / events::kStoreFileName, lists);
-}
-
-void ApriDB(std::string_view GGDD, std::chrono::year_month_day today,
             const std::filesystem::path& folder, const std::filesystem::path& store,
             DayLists& lists) {
   const events::EventStore events(store);

@@ -33,18 +33,14 @@ void DatiNew(const std::vector<std::string>& lines, std::string_view GGDD,
              std::chrono::year_month_day today, std::vector<events::DayEntry>& entries);
 
 // Appends the day's facts (with the archive's entries) to lists.List1 and its
-// births to lists.List2, for the date key `GGDD` (DD/MM). The store lune.dat
-// and the archive NewData.txt are read from `folder`. In order: the facts pass
+// births to lists.List2, for the date key `GGDD` (DD/MM). The facts and births
+// come from the event store at `store` (the data folder's own lune.dat, or
+// the installed one), the archive NewData.txt from `folder`. In order: the facts pass
 // over the store, the archive merge, the births pass (List2), then the facts
 // are sorted and rendered (List1). An archive that cannot be read costs only
 // its own entries: the lists are made without them and archive_problem says
 // why. Throws giornaro::Failure naming lune.dat when the store fails; what was
 // appended before the failure stays in `lists` (List1 is then not rendered).
-void ApriDB(std::string_view GGDD, std::chrono::year_month_day today,
-            const std::filesystem::path& folder, DayLists& lists);
-
-// The same with the store at `store` (the installed one, when the data folder
-// has none of its own).
 void ApriDB(std::string_view GGDD, std::chrono::year_month_day today,
             const std::filesystem::path& folder, const std::filesystem::path& store,
             DayLists& lists);

@@ -80,7 +80,8 @@ class Store {
 void run_day(benchmark::State& state, const Store& store) {
   for (auto _ : state) {
     giornaro::app::DayLists lists;
-    giornaro::app::ApriDB("08/12", 2025y / December / 8, store.folder(), lists);
+    giornaro::app::ApriDB("08/12", 2025y / December / 8, store.folder(),
+                          store.folder() / "lune.dat", lists);
     benchmark::DoNotOptimize(lists);
   }
 }

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <map>
 #include <optional>
 #include <set>
 
+#include "calendar/date_arithmetic.h"
 #include "events/day_entries.h"
 #include "runtime/dates.h"
 #include "runtime/numbers.h"
@@ -14,7 +16,7 @@
 namespace giornaro::events {
 namespace {
 
-constexpr std::array<int, 12> kDaysInMonth{31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+// The report's month names, in plain Italian.
 constexpr std::string_view kMonths[] = {"gennaio",   "febbraio", "marzo",    "aprile",
                                         "maggio",    "giugno",   "luglio",   "agosto",
                                         "settembre", "ottobre",  "novembre", "dicembre"};
@@ -33,13 +35,17 @@ std::optional<std::array<std::size_t, N>> columns_of(const StoreTable& table,
   return at;
 }
 
+// The days of month 0..11 in a leap year: every day of the year has its place.
+int days_in(std::size_t month) {
+  return calendar::giorni_mese(static_cast<int>(month) + 1) + (month == 1 ? 1 : 0);
+}
+
 // Day of the year 0..365 of a "GG/MM/..." date, in a leap year; -1 when unreadable.
 int day_index(std::string_view data) {
+  using namespace std::chrono;
   const auto date = rt::parse_date_dmy(std::string(data.substr(0, 5)) + "/2000");
   if (!date) return -1;
-  int index = static_cast<int>(static_cast<unsigned>(date->day())) - 1;
-  for (unsigned m = 1; m < static_cast<unsigned>(date->month()); ++m) index += kDaysInMonth[m - 1];
-  return index;
+  return static_cast<int>((sys_days{*date} - sys_days{2000y / January / 1}).count());
 }
 
 struct Counts {
@@ -51,7 +57,7 @@ void check_days(const Counts& counts, int minimum, std::string_view what,
   int index = 0;
   for (int m = 0; m < 12; ++m) {
     std::string short_days;
-    for (int d = 1; d <= kDaysInMonth[static_cast<std::size_t>(m)]; ++d, ++index) {
+    for (int d = 1; d <= days_in(static_cast<std::size_t>(m)); ++d, ++index) {
       const int n = counts.per_day[static_cast<std::size_t>(index)];
       if (n < minimum) short_days += " " + std::to_string(d) + " (" + std::to_string(n) + ")";
     }
@@ -64,9 +70,9 @@ void check_days(const Counts& counts, int minimum, std::string_view what,
 
 std::string month_summary(const Counts& counts, int month) {
   int first = 0;
-  for (int m = 0; m < month; ++m) first += kDaysInMonth[static_cast<std::size_t>(m)];
+  for (int m = 0; m < month; ++m) first += days_in(static_cast<std::size_t>(m));
   int total = 0, least = 1 << 30, most = 0;
-  for (int d = 0; d < kDaysInMonth[static_cast<std::size_t>(month)]; ++d) {
+  for (int d = 0; d < days_in(static_cast<std::size_t>(month)); ++d) {
     const int n = counts.per_day[static_cast<std::size_t>(first + d)];
     total += n;
     least = std::min(least, n);

@@ -110,7 +110,7 @@ TEST(ApriDB, MergesStoreAndArchiveSortedWithBirths) {
                "05/09/1975*Lutti      *Addio a Perch\xe8\r\n"
                "06/09/1990*Nozze      *Altro giorno\r\n");
   DayLists lists;
-  ApriDB("05/09", 2026y / September / 5, folder.path(), lists);
+  ApriDB("05/09", 2026y / September / 5, folder.path(), folder / "lune.dat", lists);
 
   const std::string& S = kSeparator;
   EXPECT_EQ(
@@ -132,7 +132,7 @@ TEST(ApriDB, AnArchiveThatCannotBeReadCostsOnlyItsEntries) {
   write_store(folder / "lune.dat", {kFacts, kBirths});
   std::filesystem::create_directory(folder / "NewData.txt");
   DayLists lists;
-  ApriDB("05/09", 2026y / September / 5, folder.path(), lists);
+  ApriDB("05/09", 2026y / September / 5, folder.path(), folder / "lune.dat", lists);
   EXPECT_EQ(lists.List1.size(), 6u);  // both facts of the store
   EXPECT_EQ(lists.List2.size(), 3u);
   EXPECT_EQ(lists.archive_problem, "Impossibile leggere NewData.txt: è una cartella, non un file.");
@@ -164,7 +164,7 @@ TEST(ApriDB, StoreFailuresKeepWhatWasAppended) {
     if (c.archive) folder.write("NewData.txt", "05/09/1990*Nozze      *Festa\r\n");
     DayLists lists;
     try {
-      ApriDB("05/09", 2026y / September / 5, folder.path(), lists);
+      ApriDB("05/09", 2026y / September / 5, folder.path(), folder / "lune.dat", lists);
       ADD_FAILURE() << "no failure";
     } catch (const Failure& failure) {
       EXPECT_NE(std::string(failure.what()).find(c.names), std::string::npos) << failure.what();
@@ -179,7 +179,7 @@ TEST(ApriDB, ADayWithNothingLeavesBothListsEmpty) {
   write_store(folder / "lune.dat", {kFacts, kBirths});
   folder.write("NewData.txt", "");
   DayLists lists;
-  ApriDB("01/01", 2026y / January / 1, folder.path(), lists);
+  ApriDB("01/01", 2026y / January / 1, folder.path(), folder / "lune.dat", lists);
   EXPECT_TRUE(lists.List1.empty());
   EXPECT_TRUE(lists.List2.empty());
 }

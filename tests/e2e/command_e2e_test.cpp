@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "events/event_store.h"
+#include "tests/support/program_run.h"
 #include "tests/support/temp_folder.h"
 
 extern char** environ;
@@ -31,23 +32,11 @@ using giornaro::test_support::TempFolder;
 const std::string kGiornaro = GIORNARO_EXE;
 const std::string kWindow = GIORNARO_WINDOW_EXE;
 
-struct Result {
-  int status;  // exit status, or 128 + signal
-  std::string out;
-  std::string err;
-};
+using Result = giornaro::test_support::ProgramRun;
 
-// Runs `command` with bash in `folder`; `environment` is put before it
-// (VAR=value ... or env -u VAR ...).
 Result run(const std::string& command, const fs::path& folder,
            const std::string& environment = "") {
-  TempFolder streams;
-  const std::string full = "cd '" + folder.string() + "' && { env " + environment +
-                           " ASAN_OPTIONS=verify_asan_link_order=0 " + command + "; } >'" +
-                           (streams / "out").string() + "' 2>'" + (streams / "err").string() + "'";
-  const int status = std::system(("bash -c \"" + full + "\"").c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), streams.read("out"),
-          streams.read("err")};
+  return giornaro::test_support::run_program(command, folder, environment);
 }
 
 std::string giornaro(const std::string& arguments) {

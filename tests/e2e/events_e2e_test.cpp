@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/program_run.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -20,17 +21,13 @@ const std::string kData = GIORNARO_TEST_DATA;
 
 struct CommandResult {
   int status;
-  std::string output;
+  std::string output;  // standard output, then standard error
+  std::string out;     // standard output alone
 };
 
-// Runs a shell command; its standard output and error are kept apart in files.
 CommandResult run(const std::string& command, const TempFolder& folder) {
-  const std::string full = "cd '" + folder.path().string() +
-                           "' && ASAN_OPTIONS=" + "verify_asan_link_order=0 " + command +
-                           " >stdout.txt 2>stderr.txt";
-  const int status = std::system(full.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-          folder.read("stdout.txt") + folder.read("stderr.txt")};
+  const auto run = giornaro::test_support::run_program(command, folder.path());
+  return {run.status, run.out + run.err, run.out};
 }
 
 std::string store_tool() {
@@ -74,7 +71,7 @@ TEST(EventsEndToEnd, DayListsFromStoreAndArchive) {
   const CommandResult sheet =
       run("faketime '2025-12-08 12:00:00' '" GIORNARO_EXE "' --json", folder);
   nlohmann::json json;
-  ASSERT_NO_THROW(json = nlohmann::json::parse(folder.read("stdout.txt"))) << sheet.output;
+  ASSERT_NO_THROW(json = nlohmann::json::parse(sheet.out)) << sheet.output;
   EXPECT_EQ(json.at("CANNO"), "08/12");
 
   const std::string S(106, '-');
@@ -130,8 +127,9 @@ TEST(EventsEndToEnd, StoreToolRoundTripsAndRefuses) {
   };
   EXPECT_EQ(folder.read("OGGI.tsv"), original(facts));
   EXPECT_EQ(folder.read("NATI.tsv"), original(births));
-  ASSERT_EQ(run(store_tool() + " dump lune.dat NATI", folder).status, 0);
-  EXPECT_EQ(folder.read("stdout.txt"), original(births));
+  const CommandResult dumped = run(store_tool() + " dump lune.dat NATI", folder);
+  ASSERT_EQ(dumped.status, 0);
+  EXPECT_EQ(dumped.out, original(births));
 
   const std::string before = folder.read("lune.dat");
   const CommandResult refused =

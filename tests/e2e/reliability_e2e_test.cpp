@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "tests/support/program_run.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -28,14 +29,9 @@ struct SheetRun {
 
 // giornaro --json on 8 December 2025 in `folder`, given at most 20 seconds.
 SheetRun sheet(const TempFolder& folder) {
-  const std::string command = "cd '" + folder.path().string() +
-                              "' && ASAN_OPTIONS=verify_asan_link_order=0 timeout 20 faketime "
-                              "'2025-12-08 12:00:00' '" GIORNARO_EXE
-                              "' --json >stdout.txt 2>stderr.txt";
-  const int status = std::system(command.c_str());
-  SheetRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, nullptr, folder.read("stderr.txt")};
-  run.sheet = nlohmann::json::parse(folder.read("stdout.txt"), nullptr, false);
-  return run;
+  const auto run = giornaro::test_support::run_program(
+      "timeout 20 faketime '2025-12-08 12:00:00' '" GIORNARO_EXE "' --json", folder.path());
+  return {run.status, nlohmann::json::parse(run.out, nullptr, false), run.err};
 }
 
 void build_store(const TempFolder& folder) {

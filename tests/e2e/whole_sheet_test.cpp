@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/program_run.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -29,21 +30,13 @@ using giornaro::test_support::TempFolder;
 
 const std::string kData = GIORNARO_TEST_DATA;
 
-struct ProgramRun {
-  int status;
-  std::string out;
-  std::string err;
-};
+using giornaro::test_support::ProgramRun;
 
 // Runs giornaro in `folder` on `date` (YYYY-MM-DD) with `option`.
 ProgramRun run_giornaro(const TempFolder& folder, const std::string& date,
                         const std::string& option) {
-  const std::string command =
-      "cd '" + folder.path().string() + "' && ASAN_OPTIONS=verify_asan_link_order=0 faketime '" +
-      date + " 12:00:00' '" GIORNARO_EXE "' " + option + " >stdout.txt 2>stderr.txt";
-  const int status = std::system(command.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, folder.read("stdout.txt"),
-          folder.read("stderr.txt")};
+  return giornaro::test_support::run_program(
+      "faketime '" + date + " 12:00:00' '" GIORNARO_EXE "' " + option, folder.path());
 }
 
 class WholeSheet : public ::testing::Test {
